@@ -1,0 +1,7 @@
+#include "entry/WindowServices.h"
+
+WindowServices &windowServices()
+{
+    static WindowServices services;
+    return services;
+}
