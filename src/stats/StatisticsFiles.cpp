@@ -1,0 +1,161 @@
+#include "stats/StatisticsFiles.h"
+
+#include "case/CaseRecord.h"
+#include "case/FixedPaths.h"
+#include "case/HostPath.h"
+#include "case/TextFile.h"
+
+#include <QFile>
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+const QLatin1String LineEnd("\r\n");
+
+// A TAB or line break inside a text field would shift the columns or split the record.
+QString fieldText(const QString &text)
+{
+    QString field = text;
+    for (QChar &c : field) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    }
+    return field;
+}
+
+// The kind whose line has this many TAB-separated fields (4 + SlotCount), or 0.
+int kindOfFieldCount(qsizetype fields)
+{
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
+        if (fields == 4 + kindInfo(kind).slotCount)
+            return kind;
+    }
+    return 0;
+}
+
+struct SummaryTail
+{
+    bool empty = true;          // missing or without content
+    bool endsWithBreak = true;  // last byte is CR or LF
+    int lastKind = 0;           // kind of the last line, 0 when unknown
+};
+
+// Looks only at the end of the summary file: it grows by one line per save.
+SummaryTail readSummaryTail(const QString &hostFile)
+{
+    SummaryTail tail;
+    QFile file(hostFile);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return tail;
+    tail.empty = false;
+    constexpr qint64 Window = 64 * 1024;
+    const qint64 start = qMax<qint64>(0, file.size() - Window);
+    file.seek(start);
+    QByteArray bytes = file.readAll();
+    if (bytes.isEmpty())
+        return tail;
+    tail.endsWithBreak = bytes.endsWith('\n') || bytes.endsWith('\r');
+    while (bytes.endsWith('\n') || bytes.endsWith('\r'))
+        bytes.chop(1);
+    const qsizetype lastBreak = qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+    if (lastBreak < 0 && start > 0)
+        return tail; // a line longer than the window: kind unknown
+    const QByteArray lastLine = bytes.mid(lastBreak + 1);
+    if (lastLine.isEmpty())
+        return tail;
+    tail.lastKind = kindOfFieldCount(lastLine.count('\t') + 1);
+    return tail;
+}
+
+} // namespace
+
+QString statisticsNumber(double value, const QString &decimalPoint)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    // Whole numbers are the common case (answers, T-scores).
+    if (value == std::nearbyint(value) && std::fabs(value) < 1e15)
+        return QString::number(qint64(value));
+    QString text = QString::number(value, 'f', 4);
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point >= 0) {
+        qsizetype end = text.size();
+        while (end > point + 1 && text[end - 1] == QLatin1Char('0'))
+            --end;
+        if (end == point + 1)
+            --end;
+        text.truncate(end);
+        if (end > point)
+            text.replace(point, 1, decimalPoint);
+    }
+    // -0.00001 rounds to zero; its sign means nothing.
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");
+    return text;
+}
+
+QString StatisticsLine(const CaseRecord &record)
+{
+    const QString decimalPoint = QLocale().decimalPoint();
+    const QChar tab = QLatin1Char('\t');
+    const int count = qBound(0, record.SlotCount, SlotArraySize);
+    QString line;
+    line.reserve(64 + count * 6);
+    line += fieldText(record.Personal.ChildCode);
+    line += tab;
+    line += fieldText(record.Personal.ExamDate);
+    line += tab;
+    line += QString::number(record.Personal.SexCode());
+    line += tab;
+    line += QString::number(record.Personal.Age);
+    for (int slot = 1; slot <= count; ++slot) {
+        line += tab;
+        line += statisticsNumber(record.SlotValues[slot], decimalPoint);
+    }
+    line += LineEnd;
+    return line;
+}
+
+QString StatisticsHeader(int kind)
+{
+    const int count = kindInfo(kind).slotCount;
+    QString header = QStringLiteral("Kod\tDatum\tnem\tkor\t");
+    for (int k = 1; k <= count; ++k) {
+        header += QStringLiteral("x_") + QString::number(k);
+        header += k < count ? QStringLiteral("\t") : QString(LineEnd);
+    }
+    return header;
+}
+
+void AppendText(const QString &hostFile, const QString &text)
+{
+    TextFile::appendText(hostFile, text);
+}
+
+void AppendToSummaryFile(const CaseRecord &record)
+{
+    const QString file = hostPath(FixedPaths::SummaryStatFile);
+    const SummaryTail tail = readSummaryTail(file);
+    QString text;
+    // A hand-edited file may lack its last line end; the new line must not run into it.
+    if (!tail.empty && !tail.endsWithBreak)
+        text += LineEnd;
+    if (tail.empty || tail.lastKind != record.CurrentKind)
+        text += StatisticsHeader(record.CurrentKind);
+    text += StatisticsLine(record);
+    AppendText(file, text);
+}
+
+bool CodeInStatisticsFile(const QString &code, const QString &hostFile)
+{
+    const QStringList lines = TextFile::readLines(hostFile);
+    for (const QString &line : lines) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        const QStringView first = tab < 0 ? QStringView(line) : QStringView(line).left(tab);
+        if (first == code)
+            return true;
+    }
+    return false;
+}
