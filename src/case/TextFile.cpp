@@ -26,7 +26,8 @@ static QString describeUnencodable(const QString &text, const QString &where)
         const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString character = text.mid(i, length);
         QStringEncoder single(CodePage);
-        single.encode(character);
+        // encode() converts lazily: only taking the bytes runs the encoder and sets the error.
+        const QByteArray ignored = single.encode(character);
         if (single.hasError()) {
             return QStringLiteral("A(z) „%1” karakter (U+%2) nem írható a Windows-1250 kódlapú \"%3\" fájlba "
                                   "(%4. sor). Kérem, cserélje le egy másik karakterre; a fájl nem változott.")
@@ -95,7 +96,9 @@ void writeLines(const QString &path, const QStringList &lines)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw MotraError::cannotOpen(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    // commit() does not notice when flushing its buffer fails and would put a truncated
+    // file in place of the old one: flush here and give up while the old file is untouched.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         throw MotraError::ioError(path, reason);
