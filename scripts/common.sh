@@ -1,0 +1,38 @@
+# Shared by scripts/run and scripts/test (sourced, not run): installs the Debian packages
+# the build needs and configures and builds build/ in the repository.
+
+MOTRA_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+MOTRA_BUILD="$MOTRA_REPO/build"
+MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+
+motra_say() { printf 'motra: %s\n' "$*" >&2; }
+
+motra_install_packages() {
+    local missing=() pkg
+    for pkg in "${MOTRA_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    motra_say "installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            motra_say "these packages are missing and sudo is not available; install them as root: ${missing[*]}"
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update || return 1
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}" || return 1
+}
+
+motra_build() {
+    local launcher=()
+    if command -v ccache >/dev/null 2>&1; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S "$MOTRA_REPO" -B "$MOTRA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" || return 1
+    cmake --build "$MOTRA_BUILD" -j"$(nproc)" || return 1
+}
