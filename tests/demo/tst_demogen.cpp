@@ -12,12 +12,17 @@
 #include <QSet>
 #include <QTest>
 
+#include <memory>
+
 // Checks the generated demonstration installation against the formats the program reads.
 class TstDemogen : public QObject
 {
     Q_OBJECT
 
 private:
+    // One copy for the whole run: every check only reads.
+    std::unique_ptr<TestInstallation> m_inst;
+
     static QVector<int> numbers(const QString &line)
     {
         QVector<int> values;
@@ -42,6 +47,14 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        m_inst = std::make_unique<TestInstallation>();
+        QVERIFY2(m_inst->isValid(), "the generated demo installation is missing (target demo)");
+    }
+
+    void cleanupTestCase() { m_inst.reset(); }
+
     void normFileSizes_data()
     {
         QTest::addColumn<QString>("file");
@@ -58,8 +71,7 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(int, size);
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         QCOMPARE(QFileInfo(inst.path(file)).size(), qint64(size));
     }
 
@@ -78,8 +90,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, scales);
         QFETCH(int, offset);
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         const QStringList lines = TextFile::readLines(inst.path(FixedPaths::scaleDefinitionFile(kind)));
         QCOMPARE(lines.size(), 2 * scales);
         for (int k = 1; k <= scales; ++k) {
@@ -114,8 +125,7 @@ private slots:
     void problemNorms()
     {
         QFETCH(int, kind);
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         const QByteArray bytes = inst.readBytes(FixedPaths::problemNormFile(kind));
         const QVector<ProblemScaleConstants> &scales = problemScaleConstants(kind);
         QCOMPARE(bytes.size(), 2 * 100 * int(scales.size()));
@@ -138,8 +148,7 @@ private slots:
 
     void competenceNorms()
     {
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         for (int kind : {1, 3}) {
             const QByteArray bytes = inst.readBytes(FixedPaths::competenceNormFile(kind));
             QCOMPARE(bytes.size(), 248);
@@ -174,8 +183,7 @@ private slots:
     void chartBackgrounds()
     {
         QFETCH(int, kind);
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         for (const QString &file : {FixedPaths::chartBackground(kind), FixedPaths::currentChart(kind)}) {
             QImage image;
             QVERIFY2(image.load(inst.path(file), "BMP"), qPrintable(file));
@@ -210,8 +218,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, width);
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         const QString path = inst.path(FixedPaths::ReportFolder + name);
         QVERIFY(inst.readBytes(FixedPaths::ReportFolder + name).startsWith("GIF89a"));
         QImage image;
@@ -223,8 +230,7 @@ private slots:
 
     void barColours()
     {
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         const struct
         {
             const char *name;
@@ -240,8 +246,7 @@ private slots:
 
     void password()
     {
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         const QStringList lines = TextFile::readLines(inst.path(FixedPaths::PasswordFile));
         QVERIFY(lines.size() >= 20);
         const QString line = lines[19];
@@ -253,8 +258,7 @@ private slots:
 
     void folders()
     {
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         for (const QString &folder :
              {FixedPaths::ProgramFolder, FixedPaths::ArchiveFolder, FixedPaths::CurrentFolder, FixedPaths::PicturesFolder,
               FixedPaths::HelpFolder, FixedPaths::NotesFolder, FixedPaths::WizardFolder, FixedPaths::ReportFolder,
@@ -270,16 +274,14 @@ private slots:
 
     void documents()
     {
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         for (const char *name : {"szulo.doc", "tanar.doc", "onert.doc", "mtrozsa.doc"})
             QVERIFY2(inst.readBytes(FixedPaths::helpFile(QLatin1String(name))).startsWith("{\\rtf1"), name);
     }
 
     void texts()
     {
-        TestInstallation inst;
-        QVERIFY(inst.isValid());
+        const TestInstallation &inst = *m_inst;
         QStringList files{FixedPaths::ExaminerList, FixedPaths::ReasonList, FixedPaths::PasswordFile,
                           FixedPaths::Skala1,       FixedPaths::Skala2,     FixedPaths::Skala3,
                           FixedPaths::HelpWord1,    FixedPaths::HelpCsat};
