@@ -1,12 +1,14 @@
+#include "app/MotraApplication.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("TMainForm"));
-    window.setWindowTitle(QStringLiteral("Ostravine MOTRA"));
-    window.showMaximized();
+    QApplication::setApplicationDisplayName(QStringLiteral("MOTRA"));
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    MotraApplication motra(arguments);
+    motra.show();
     return app.exec();
 }
