@@ -1,8 +1,70 @@
 #include "app/CliCommands.h"
 
-// Not built yet.
-int runChartCommand(const QStringList &, QTextStream &, QTextStream &err)
+#include "case/CaseFile.h"
+#include "case/CaseRecord.h"
+#include "case/MotraError.h"
+#include "charts/ProfileChart.h"
+#include "scoring/ScoringDriver.h"
+
+static const char *const ChartUsage = "használat: motra-cli chart FÁJL.mtr FAJTA MÓD -o KIMENET.bmp\n"
+                                      "  FAJTA: 1 szülői, 2 tanári, 3 önértékelő kérdőív\n"
+                                      "  MÓD: 1 színes oszlopdiagram, 2 fekete-fehér vonaldiagram, "
+                                      "3 fekete-fehér oszlopdiagram\n";
+
+// A whole decimal number within [low, high], or 0.
+static int numberIn(const QString &text, int low, int high)
 {
-    err << "not implemented\n";
-    return 2;
+    bool ok = false;
+    const int value = text.trimmed() == text ? text.toInt(&ok, 10) : 0;
+    return ok && value >= low && value <= high ? value : 0;
+}
+
+// motra-cli chart FILE.mtr KIND MODE -o OUT.bmp: scores one questionnaire of a case file
+// with the installation under MOTRA_ROOT and writes its profile chart as a Windows bitmap.
+// A scoring failure is reported and the chart shows the scores the file held.
+int runChartCommand(const QStringList &args, QTextStream &, QTextStream &err)
+{
+    QStringList positional;
+    QString output;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("-o")) {
+            if (i + 1 >= args.size() || !output.isEmpty()) {
+                err << ChartUsage;
+                return 2;
+            }
+            output = args[++i];
+        } else {
+            positional << args[i];
+        }
+    }
+    if (positional.size() != 3 || output.isEmpty()) {
+        err << ChartUsage;
+        return 2;
+    }
+    const int kind = numberIn(positional[1], Parent, SelfReport);
+    const int mode = numberIn(positional[2], ColouredBars, BlackWhiteBars);
+    if (kind == 0 || mode == 0) {
+        err << ChartUsage;
+        return 2;
+    }
+
+    CaseRecord record;
+    try {
+        readCaseFile(record, positional[0]);
+    } catch (const MotraError &error) {
+        err << error.message() << '\n';
+        return 2;
+    }
+    try {
+        ScoreKind(record, kind);
+    } catch (const MotraError &error) {
+        err << error.message() << '\n';
+    }
+    try {
+        DrawAndSaveProfile(record, kind, mode, output);
+    } catch (const MotraError &error) {
+        err << error.message() << '\n';
+        return 1;
+    }
+    return 0;
 }

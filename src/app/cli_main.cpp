@@ -1,6 +1,6 @@
 #include "app/CliCommands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringConverter>
 
 static const char *const Usage =
@@ -12,7 +12,11 @@ static const char *const Usage =
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Chart lettering needs the font system of a GUI application; the tool never opens a
+    // window, so it runs without a display unless told otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
