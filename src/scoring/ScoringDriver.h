@@ -15,9 +15,13 @@ void GatherSlotValues(CaseRecord &record, int kind);
 // program's own norm-file messages); on failure result slots and rows are untouched.
 void ScoreQuestionnaire(CaseRecord &record, int kind);
 
+// The kind's ScaleScores from its result slots: T-scores rounded halves to even, raw
+// scores unchanged.
+void CopyScaleScores(CaseRecord &record, int kind);
+
 // The scoring command of an entry window for CurrentKind: GatherSlotValues,
-// ChildName := row 0, ScoreQuestionnaire, copy into the kind's ScaleScores (T-scores
-// rounded halves to even). On failure results and ScaleScores keep their old contents.
+// ChildName := row 0, ScoreQuestionnaire, CopyScaleScores. On failure results and
+// ScaleScores keep their old contents.
 void RunScoringCommand(CaseRecord &record);
 
 // setCurrentKind(kind) then RunScoringCommand.
