@@ -1,0 +1,178 @@
+#include "case/CaseFile.h"
+#include "case/CaseRecord.h"
+#include "case/MotraError.h"
+#include "scoring/ScoringDriver.h"
+
+#include "TestInstallation.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// An examination with an answer in every numeric row, as a case file would hold it.
+void fillAnswers(CaseRecord &record)
+{
+    record.startNewExamination();
+    record.Personal.ChildCode = QStringLiteral("CLI-1");
+    record.Personal.ChildName = QStringLiteral("Parancssori Péter");
+    record.Personal.Age = 12;
+    record.copyPersonalDataToAnswerSets();
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
+        AnswerSet &set = record.answers(kind);
+        const KindInfo &info = kindInfo(kind);
+        for (int row = 4; row < info.firstResultRow; ++row) {
+            if (set.rows()[row].isFreeText())
+                set.setValueText(row, QStringLiteral("foci"));
+            else
+                set.setValueText(row, QString::number((row * 7 + kind) % 3));
+        }
+    }
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList &args, const QString &root)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MOTRA_ROOT"), root);
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/motra-cli"), QStringList{QStringLiteral("score")} + args);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// What the command should print for one questionnaire, scored here in-process.
+QStringList expectedLines(const QString &caseFile, int kind)
+{
+    CaseRecord record;
+    readCaseFile(record, caseFile);
+    try {
+        ScoreKind(record, kind);
+    } catch (const MotraError &error) {
+        return {QStringLiteral("%1\terror\t%2").arg(kind).arg(error.message())};
+    }
+    QStringList lines;
+    const KindInfo &info = kindInfo(kind);
+    for (int k = 1; k <= info.scaleCount; ++k) {
+        lines << QStringLiteral("%1\t%2\t%3\t%4")
+                     .arg(kind)
+                     .arg(k)
+                     .arg(record.answers(kind).valueText(info.firstResultRow + k - 1))
+                     .arg(record.scores(kind).TScores[k - 1]);
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestCliScore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scoresDemoCase();
+    void missingNormFiles();
+    void unreadableFile();
+    void wrongArguments();
+};
+
+void TestCliScore::scoresDemoCase()
+{
+    TestInstallation inst;
+    if (!inst.isValid())
+        QSKIP("the generated demo installation is not available");
+    CaseRecord record;
+    fillAnswers(record);
+    const QString caseFile = inst.path(QStringLiteral("c:\\_halden\\motra\\archivum\\CLI-1.mtr"));
+    writeCaseFileTo(record, caseFile);
+
+    const Run run = runCli({caseFile}, inst.root());
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const int counts[3] = {15, 17, 16};
+    static const QRegularExpression scoreLine(QStringLiteral("^([123])\\t(\\d+)\\t(-?\\d+\\.\\d)\\t(-?\\d+)$"));
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
+        QStringList ofKind;
+        for (const QString &line : lines) {
+            if (line.startsWith(QString::number(kind) + QLatin1Char('\t')))
+                ofKind << line;
+        }
+        QCOMPARE(ofKind.size(), counts[kind - 1]);
+        for (int k = 0; k < ofKind.size(); ++k) {
+            const QRegularExpressionMatch match = scoreLine.match(ofKind[k]);
+            QVERIFY2(match.hasMatch(), qPrintable(ofKind[k]));
+            QCOMPARE(match.captured(2).toInt(), k + 1);
+        }
+        QCOMPARE(ofKind, expectedLines(caseFile, kind));
+    }
+    QCOMPARE(lines.size(), 15 + 17 + 16);
+}
+
+void TestCliScore::missingNormFiles()
+{
+    // Without norm and scale files every questionnaire reports its error; the file was read.
+    TestInstallation inst(true);
+    QVERIFY(inst.isValid());
+    CaseRecord record;
+    fillAnswers(record);
+    const QString caseFile = inst.path(QStringLiteral("c:\\_halden\\motra\\archivum\\CLI-2.mtr"));
+    writeCaseFileTo(record, caseFile);
+
+    const Run run = runCli({caseFile}, inst.root());
+    QCOMPARE(run.exitCode, 0);
+    QStringList expected;
+    for (int kind = Parent; kind <= SelfReport; ++kind)
+        expected << expectedLines(caseFile, kind);
+    for (const QString &line : expected)
+        QVERIFY2(line.contains(QStringLiteral("\terror\t")), qPrintable(line));
+    QCOMPARE(run.out, expected.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void TestCliScore::unreadableFile()
+{
+    TestInstallation inst(true);
+    QTemporaryDir dir;
+    Run run = runCli({dir.filePath(QStringLiteral("nincs.mtr"))}, inst.root());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(QStringLiteral("nincs.mtr")), qPrintable(run.err));
+
+    const QString bad = dir.filePath(QStringLiteral("rossz.mtr"));
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<MOTRA=>\r\n<Kora=abc>\r\n");
+    file.close();
+    run = runCli({bad}, inst.root());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.endsWith(QStringLiteral("'abc' is not a valid integer value\n")), qPrintable(run.err));
+}
+
+void TestCliScore::wrongArguments()
+{
+    TestInstallation inst(true);
+    for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("a.mtr"), QStringLiteral("b.mtr")}}) {
+        const Run run = runCli(args, inst.root());
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.contains(QStringLiteral("motra-cli score")));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCliScore)
+#include "tst_cli_score.moc"
