@@ -1,0 +1,8 @@
+#include "charts/TSzuDiagForm.h"
+
+#include "case/Questionnaire.h"
+
+TSzuDiagForm::TSzuDiagForm(CaseRecord &record, TSkalaForm *picker, QWidget *parent)
+    : ProfileChartWindow(record, Parent, picker, parent)
+{
+}
