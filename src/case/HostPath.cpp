@@ -37,7 +37,8 @@ QString hostPath(const QString &fixedPath)
     QString result = motraRoot();
     while (result.size() > 1 && result.endsWith(QLatin1Char('/')))
         result.chop(1);
-    const QStringList parts = fixedPath.mid(3).split(QRegularExpression(QStringLiteral("[\\\\/]")));
+    static const QRegularExpression separator(QStringLiteral("[\\\\/]")); // compiled once: scoring maps paths often
+    const QStringList parts = fixedPath.mid(3).split(separator);
     for (int i = 0; i < parts.size(); ++i) {
         const QString &part = parts[i];
         if (part.isEmpty()) {
