@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+// The about box: a borderless picture in the middle of the screen; a click closes it.
+class TAboutForm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TAboutForm(QWidget *parent = nullptr);
+
+    static constexpr int PictureWidth = 352;
+    static constexpr int PictureHeight = 155;
+
+    const QImage &picture() const { return m_picture; }
+    void Image1Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_picture;
+};
