@@ -1,11 +1,29 @@
 #include "app/MotraApplication.h"
 
+#include "app/TAboutForm.h"
+#include "app/TFelulirForm.h"
+#include "app/THelpForm.h"
+#include "app/TKalendForm.h"
 #include "app/TMainForm.h"
+#include "app/TProgHibaForm.h"
+#include "app/TPwForm.h"
 #include "app/TSzemAdForm.h"
+#include "app/TUzenetForm.h"
 #include "app/TVV_lista.h"
 #include "case/CaseRecord.h"
+#include "charts/ChartWindows.h"
+#include "charts/TOneDiagForm.h"
+#include "charts/TSkalaForm.h"
+#include "charts/TSzuDiagForm.h"
+#include "charts/TTanDiagForm.h"
 #include "entry/ModalSeam.h"
+#include "entry/TOnertForm.h"
+#include "entry/TSzuloForm.h"
+#include "entry/TTanarForm.h"
 #include "entry/WindowServices.h"
+#include "reports/TEredmForm.h"
+#include "reports/TVelemenyForm.h"
+#include "stats/TStatForm.h"
 
 #include <QDialog>
 
@@ -26,15 +44,59 @@ MotraApplication::MotraApplication(const QStringList &arguments)
     m_mainForm->setCommandLine(arguments);
 
     // Every dialog once, in the program's order; each one's creation step runs now.
+    auto *about = create<TAboutForm>();
+    auto *onert = create<TOnertForm>(record);
     m_personalData = create<TSzemAdForm>(record);
+    auto *szulo = create<TSzuloForm>(record);
+    auto *tanar = create<TTanarForm>(record);
+    auto *eredm = create<TEredmForm>(record);
+    create<TUzenetForm>();
+    auto *pw = create<TPwForm>(m_mainForm->programPassword());
+    create<THelpForm>();
+    auto *stat = create<TStatForm>(record);
+    create<TProgHibaForm>();
+    auto *kalend = create<TKalendForm>();
     m_listEditor = create<TVV_lista>();
+    auto *velemeny = create<TVelemenyForm>(record);
+    // The chart windows need their scale picker when they are made, so it comes with them.
+    const ChartWindows charts = installChartWindows(record, m_mainForm);
+    m_windows.append(charts.skala);
+    m_windows.append(charts.szuDiag);
+    m_windows.append(charts.tanDiag);
+    m_windows.append(charts.oneDiag);
+    create<TFelulirForm>();
 
     TMainForm::Windows windows;
     windows.personalData = m_personalData;
+    windows.parentEntry = szulo;
+    windows.teacherEntry = tanar;
+    windows.selfReportEntry = onert;
+    windows.opinion = velemeny;
+    windows.about = about;
+    windows.password = pw;
     m_mainForm->setWindows(windows);
+
     m_personalData->setMainForm(m_mainForm);
     m_personalData->setListEditor(m_listEditor);
-    wireServices();
+    m_personalData->setCalendar([kalend]() -> std::optional<QString> {
+        if (ModalSeam::instance().execDialog(kalend) != QDialog::Accepted)
+            return std::nullopt;
+        return kalend->dateText();
+    });
+
+    WindowServices &services = windowServices();
+    TMainForm *main = m_mainForm;
+    services.showPersonalData = [main] { main->ShowPersonalData(); };
+    services.markPartDone = [main](ExamPart part) { main->MarkPartDone(part); };
+    services.showNotice = [](const QString &message) { ShowNotice(message); };
+    services.showHelp = [](const QString &caption, const QString &helpFile, const QString &notesFile, bool modal) {
+        ShowHelp(caption, helpFile, notesFile, modal);
+    };
+    services.showStatAttach = [stat](const QString &mask) {
+        stat->setFileMask(mask);
+        ModalSeam::instance().execDialog(stat);
+    };
+    services.showResultsList = [eredm] { ModalSeam::instance().execDialog(eredm); };
 
     m_mainForm->readPassword();
     m_mainForm->applyCommandLinePassword();
@@ -46,26 +108,18 @@ MotraApplication::~MotraApplication()
     delete m_mainForm;
 }
 
-void MotraApplication::wireServices()
-{
-    WindowServices &services = windowServices();
-    TMainForm *main = m_mainForm;
-    services.showPersonalData = [main] { main->ShowPersonalData(); };
-    services.markPartDone = [main](ExamPart part) { main->MarkPartDone(part); };
-}
-
 QStringList MotraApplication::creationOrder() const
 {
     QStringList names;
     for (const QWidget *w : m_windows)
-        names.append(w->objectName());
+        names.append(QString::fromLatin1(w->metaObject()->className()));
     return names;
 }
 
 QWidget *MotraApplication::window(const QString &className) const
 {
     for (QWidget *w : m_windows)
-        if (w->objectName() == className)
+        if (QLatin1String(w->metaObject()->className()) == className)
             return w;
     return nullptr;
 }

@@ -37,7 +37,6 @@ public:
 private:
     template <class Window, class... Args>
     Window *create(Args &&...args);
-    void wireServices();
 
     std::unique_ptr<CaseRecord> m_record;
     TMainForm *m_mainForm = nullptr; // owns every other window

@@ -12,6 +12,7 @@
 #include "charts/ProfileChart.h"
 #include "entry/ModalSeam.h"
 #include "reports/HtmlReport.h"
+#include "reports/TVelemenyForm.h"
 #include "scoring/ScoringDriver.h"
 #include "stats/ExaminationSave.h"
 
@@ -29,7 +30,6 @@
 #include <QPushButton>
 #include <QStackedLayout>
 #include <QStyle>
-#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -461,6 +461,7 @@ void TMainForm::openCommandLineCase()
     } catch (const MotraError &error) {
         reportError(error);
     }
+    reloadOpinionWindow();
     personalDataClosed();
     MarkPartDone(ExamPart::Parent);
     MarkPartDone(ExamPart::Teacher);
@@ -563,14 +564,10 @@ void TMainForm::OpenQuestionnaire(int kind)
     ShowDialog(windows[kind - 1]);
 }
 
-void TMainForm::clearOpinionWindow()
+void TMainForm::reloadOpinionWindow()
 {
-    if (!m_windows.opinion)
-        return;
-    if (auto *memo = m_windows.opinion->findChild<QPlainTextEdit *>(QStringLiteral("Memo1")))
-        memo->clear();
-    if (auto *memo = m_windows.opinion->findChild<QTextEdit *>(QStringLiteral("Memo1")))
-        memo->clear();
+    if (auto *opinion = qobject_cast<TVelemenyForm *>(m_windows.opinion))
+        opinion->loadFromRecord();
 }
 
 void TMainForm::NewExamination()
@@ -585,7 +582,7 @@ void TMainForm::NewExamination()
     for (int kind = Parent; kind <= SelfReport; ++kind)
         m_record.answers(kind).resetLabels();
     m_record.Opinion.clear();
-    clearOpinionWindow();
+    reloadOpinionWindow();
     try {
         TextFile::writeLines(hostPath(FixedPaths::OpinionText), QStringList());
     } catch (const MotraError &error) {

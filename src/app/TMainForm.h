@@ -56,6 +56,8 @@ public:
 
     bool isLocked() const { return m_locked; }
     bool passwordKnown() const { return m_passwordKnown; }
+    // ProgramPassword itself; the password dialog changes it in place.
+    QString &programPassword() { return m_password; }
     int guideStep() const { return m_guideStep; }
     bool guideRunning() const;
     QPoint popupPoint() const { return m_popupPoint; }
@@ -171,7 +173,7 @@ private:
     void unlock();
     void openCommandLineCase();
     void setGuideControlsVisible(bool visible);
-    void clearOpinionWindow();
+    void reloadOpinionWindow();
 
     CaseRecord &m_record;
     Windows m_windows;

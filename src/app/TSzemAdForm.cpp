@@ -195,8 +195,11 @@ void TSzemAdForm::rebuildArchivedCodes()
         m_archivedCodes.append(name.section(QLatin1Char('.'), 0, 0));
 }
 
-void TSzemAdForm::Edit2Change(const QString &text)
+void TSzemAdForm::Edit2Change(const QString &)
 {
+    // The field itself, not the signal's copy: the capitals of a keystroke may arrive
+    // before the keystroke's own change notice.
+    const QString text = Edit2->text();
     const bool wasOn = overwriteWarningOn();
     Shape1->hide();
     bool matches = false;
