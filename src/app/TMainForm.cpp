@@ -47,6 +47,25 @@ QPixmap iconPixmap(const QWidget *w, QStyle::StandardPixmap which)
     return w->style()->standardIcon(which).pixmap(IconSize, IconSize);
 }
 
+// The browser icon: a globe, drawn because the style's network icon is too small.
+QPixmap browserPixmap()
+{
+    QPixmap pix(IconSize, IconSize);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF globe(4, 4, IconSize - 8, IconSize - 8);
+    p.setBrush(QColor(70, 130, 210));
+    p.setPen(QPen(QColor(20, 60, 130), 2));
+    p.drawEllipse(globe);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(225, 240, 255), 1.5));
+    p.drawEllipse(globe.adjusted(globe.width() * 0.3, 0, -globe.width() * 0.3, 0));
+    p.drawLine(QPointF(globe.center().x(), globe.top()), QPointF(globe.center().x(), globe.bottom()));
+    p.drawLine(QPointF(globe.left(), globe.center().y()), QPointF(globe.right(), globe.center().y()));
+    return pix;
+}
+
 QPixmap checkMarkPixmap()
 {
     QPixmap pix(24, 24);
@@ -193,6 +212,7 @@ void TMainForm::buildWorkspace()
                       QStringLiteral("Word-del megszerkeszti a MOTRA vizsgálat jegyzőkönyvét"), 230, 20);
     Image8 = makeIcon(Panel1, "Image8", QStyle::SP_DriveNetIcon,
                       QStringLiteral("Internet böngészővel nyomtatja a MOTRA vizsgálat jegyzőkönyvét"), 300, 20);
+    Image8->setPixmap(browserPixmap());
     Image7 = makeIcon(Panel1, "Image7", QStyle::SP_MessageBoxQuestion, GuideStartHint, 400, 20);
     QPalette blink = Image3->palette();
     blink.setColor(QPalette::Window, QColor(255, 220, 80));

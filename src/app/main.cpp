@@ -5,7 +5,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("MOTRA"));
+    // No display name: the window system would append it to every caption.
+    QApplication::setApplicationName(QStringLiteral("motra"));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     MotraApplication motra(arguments);

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 QPoint AnswerGridForm::LastPressPoint(0, 0);
@@ -89,9 +90,22 @@ AnswerGridForm::AnswerGridForm(CaseRecord &record, FormData data, QWidget *paren
 
     FormCreate();
 
+    // The selection starts on row 0, as it does after every reload of the answers; this
+    // is not a move by the user, so the caption stays the form's own.
+    const auto selectFirstRow = [this] {
+        QItemSelectionModel *selection = StringGrid1->selectionModel();
+        const QSignalBlocker blocker(selection);
+        selection->setCurrentIndex(answers().index(0, 1), QItemSelectionModel::ClearAndSelect);
+    };
+    selectFirstRow();
+    connect(&answers(), &QAbstractItemModel::modelReset, this, selectFirstRow);
+
     // Moving the selection shows the row index in the caption, as a click on a cell does.
     connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] { StringGrid1Click(); });
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                if (current.isValid() && previous.isValid())
+                    StringGrid1Click();
+            });
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

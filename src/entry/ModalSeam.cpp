@@ -16,17 +16,31 @@ QAction *ModalSeam::popupMenu(QMenu *menu, const QPoint &screenPos)
 
 int ModalSeam::execDialog(QDialog *dialog)
 {
+    // A dialog opened from a stay-on-top window (the parent and self-report forms) must
+    // come up above it, or it would sit hidden behind the window it blocks.
+    const QWidget *active = QApplication::activeWindow();
+    const bool onTop = active && active != dialog && active->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const char *const raisedMark = "motraRaisedOnTop";
+    if (!dialog->isVisible()) {
+        if (onTop && !dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+            dialog->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+            dialog->setProperty(raisedMark, true);
+        } else if (!onTop && dialog->property(raisedMark).toBool()) {
+            dialog->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+            dialog->setProperty(raisedMark, false);
+        }
+    }
     return dialog->exec();
 }
 
 void ModalSeam::showMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    QMessageBox::information(parent, QStringLiteral("MOTRA"), text, QMessageBox::Ok);
 }
 
 bool ModalSeam::askYesNo(QWidget *parent, const QString &text)
 {
-    return QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
+    return QMessageBox::question(parent, QStringLiteral("MOTRA"), text,
                                  QMessageBox::Yes | QMessageBox::No)
         == QMessageBox::Yes;
 }
