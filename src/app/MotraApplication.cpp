@@ -76,6 +76,14 @@ MotraApplication::MotraApplication(const QStringList &arguments)
     windows.password = pw;
     m_mainForm->setWindows(windows);
 
+    // A click in the scale picker scrolls the grid of the questionnaire being entered.
+    charts.skala->jumpToRow = [szulo, tanar, onert](int kind, int row) {
+        AnswerGridForm *form = kind == Parent ? static_cast<AnswerGridForm *>(szulo)
+            : kind == Teacher                 ? static_cast<AnswerGridForm *>(tanar)
+                                              : static_cast<AnswerGridForm *>(onert);
+        form->jumpToRow(row);
+    };
+
     m_personalData->setMainForm(m_mainForm);
     m_personalData->setListEditor(m_listEditor);
     m_personalData->setCalendar([kalend]() -> std::optional<QString> {

@@ -182,6 +182,14 @@ void AnswerGridForm::selectRow(int row)
     StringGrid1->scrollTo(cell);
 }
 
+void AnswerGridForm::jumpToRow(int row)
+{
+    if (row < 0 || row >= answers().size())
+        return;
+    selectRow(row);
+    StringGrid1->scrollTo(answers().index(row, 1), QAbstractItemView::PositionAtTop);
+}
+
 QAction *AnswerGridForm::addMenuCommand(const QString &caption, const QString &name, std::function<void()> handler)
 {
     QAction *action = MainMenu1->addAction(caption);

@@ -85,6 +85,8 @@ public:
     int selectedRow() const;
     int currentColumn() const;
     void selectRow(int row);
+    // The scale picker's jump: select the row and make it the top visible row.
+    void jumpToRow(int row);
 
     // Handlers.
     void FormCreate();

@@ -9,6 +9,9 @@
 #include "case/CaseRecord.h"
 #include "case/HostPath.h"
 #include "case/TextFile.h"
+#include "charts/ChartWindows.h"
+#include "charts/TSkalaForm.h"
+#include "entry/AnswerGridForm.h"
 
 #include <QDirIterator>
 #include <QLabel>
@@ -31,6 +34,7 @@ private slots:
     void unsafeCodesSaveInsideArchive_data();
     void unsafeCodesSaveInsideArchive();
     void unencodableSaveIsReportedAndKept();
+    void scalePickerJumpsInTheEntryGrid();
 };
 
 static void unlock(MotraApplication &app)
@@ -255,6 +259,30 @@ void TestWorkflow::unencodableSaveIsReportedAndKept()
     seam.answers = {true, true};
     QVERIFY(!app.mainForm()->close());
     QVERIFY(app.mainForm()->isVisible());
+}
+
+void TestWorkflow::scalePickerJumpsInTheEntryGrid()
+{
+    TestInstallation inst(true);
+    prepareInstallation(inst);
+    AppTestSeam seam;
+    MotraApplication app;
+    TMainForm *main = app.mainForm();
+    TSkalaForm *picker = chartWindows().skala;
+    QVERIFY(picker && picker->jumpToRow);
+    const auto *parentForm = static_cast<AnswerGridForm *>(main->windows().parentEntry);
+    const auto *teacherForm = static_cast<AnswerGridForm *>(main->windows().teacherEntry);
+
+    // The parent row printed 67 stands at grid row 65; the teacher's 87 at 84 (printed 86 is
+    // looked up at 86 - 2).
+    picker->jumpToRow(Parent, 65);
+    QCOMPARE(parentForm->selectedRow(), 65);
+    picker->jumpToRow(Teacher, 84);
+    QCOMPARE(teacherForm->selectedRow(), 84);
+    QCOMPARE(parentForm->selectedRow(), 65);
+    // A row outside the grid changes nothing.
+    picker->jumpToRow(Parent, 999);
+    QCOMPARE(parentForm->selectedRow(), 65);
 }
 
 QTEST_MAIN(TestWorkflow)
