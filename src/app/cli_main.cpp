@@ -1,7 +1,10 @@
 #include "app/CliCommands.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringConverter>
+
+#include <memory>
 
 static const char *const Usage =
     "használat:\n"
@@ -12,17 +15,24 @@ static const char *const Usage =
 
 int main(int argc, char *argv[])
 {
-    // Chart lettering needs the font system of a GUI application; the tool never opens a
-    // window, so it runs without a display unless told otherwise.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Only chart lettering needs the font system of a GUI application; the other commands
+    // stay plain console programs. The tool never opens a window, so it runs without a
+    // display unless told otherwise.
+    const bool drawsCharts = argc > 1 && qstrcmp(argv[1], "chart") == 0;
+    std::unique_ptr<QCoreApplication> app;
+    if (drawsCharts) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
 
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         err << Usage;
         return 2;
