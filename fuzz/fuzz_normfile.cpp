@@ -1,0 +1,33 @@
+// A damaged norm file: the first byte picks tstan1..3.tp or fakst1..3.tp, the rest is its
+// content; a fully answered record is then scored against it.
+#include "FuzzSupport.h"
+#include "FuzzTarget.h"
+
+#include "case/CaseRecord.h"
+#include "case/FixedPaths.h"
+#include "case/MotraError.h"
+#include "scoring/ScoringDriver.h"
+
+#include <QByteArray>
+
+MOTRA_FUZZ_TARGET(normFile)
+{
+    if (size == 0)
+        return 0;
+    const int selector = data[0] % 6;
+    const int kind = selector % 3 + 1;
+    const QString fixedPath = selector < 3 ? FixedPaths::competenceNormFile(kind) : FixedPaths::problemNormFile(kind);
+    FuzzSupport::writeFile(FuzzSupport::installedPath(fixedPath),
+                           QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
+
+    CaseRecord record;
+    FuzzSupport::fillValidAnswers(record);
+    try {
+        ScoreKind(record, kind);
+        FuzzSupport::checkResultRows(record, kind);
+    } catch (const MotraError &) {
+    }
+    FuzzSupport::checkRecordShape(record);
+    FuzzSupport::restoreScoringFile(fixedPath);
+    return 0;
+}

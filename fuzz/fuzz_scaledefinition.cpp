@@ -1,0 +1,32 @@
+// A damaged scale-definition file: the first byte picks skala1/2/3.txt, the rest is its
+// content; a fully answered record is then scored against it.
+#include "FuzzSupport.h"
+#include "FuzzTarget.h"
+
+#include "case/CaseRecord.h"
+#include "case/FixedPaths.h"
+#include "case/MotraError.h"
+#include "scoring/ScoringDriver.h"
+
+#include <QByteArray>
+
+MOTRA_FUZZ_TARGET(scaleDefinition)
+{
+    if (size == 0)
+        return 0;
+    const int kind = data[0] % 3 + 1;
+    const QString fixedPath = FixedPaths::scaleDefinitionFile(kind);
+    FuzzSupport::writeFile(FuzzSupport::installedPath(fixedPath),
+                           QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
+
+    CaseRecord record;
+    FuzzSupport::fillValidAnswers(record);
+    try {
+        ScoreKind(record, kind);
+        FuzzSupport::checkResultRows(record, kind);
+    } catch (const MotraError &) {
+    }
+    FuzzSupport::checkRecordShape(record);
+    FuzzSupport::restoreScoringFile(fixedPath);
+    return 0;
+}
