@@ -3,6 +3,9 @@
 #include "FuzzSupport.h"
 #include "FuzzTarget.h"
 
+#include "case/CaseFile.h"
+#include "case/CaseRecord.h"
+
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -35,6 +38,7 @@ private slots:
     void corpus();
     void emptyInput_data();
     void emptyInput();
+    void opinionLinesStayText();
 };
 
 void TestFuzzReplay::corpus_data()
@@ -87,6 +91,26 @@ void TestFuzzReplay::emptyInput()
     const uint8_t nothing = 0;
     QCOMPARE(Targets[target].function(&nothing, 0), 0);
     QVERIFY(FuzzSupport::takeFailures().isEmpty());
+}
+
+// Found by fuzzing: opinion lines shaped like tags used to overwrite the age or move a
+// section on reading, and "<Kora=...>" with a non-number made the whole file unreadable.
+void TestFuzzReplay::opinionLinesStayText()
+{
+    CaseRecord record;
+    FuzzSupport::fillValidAnswers(record);
+    record.Personal.Age = 9;
+    record.Opinion = {QStringLiteral("<Kora=tizenegy>"), QStringLiteral("<szülői=>"), QStringLiteral("<Neve=Más Név>"),
+                      QStringLiteral("<vélemény=x>"), QStringLiteral("vége")};
+    const QString path = FuzzSupport::scratchPath(QStringLiteral("opinion.mtr"));
+    writeCaseFileTo(record, path);
+
+    CaseRecord back;
+    readCaseFile(back, path);
+    QCOMPARE(back.Opinion, record.Opinion);
+    QCOMPARE(back.Personal.Age, 9);
+    QCOMPARE(back.Personal.ChildName, record.Personal.ChildName);
+    QCOMPARE(back.answers(Parent).values(), record.answers(Parent).values());
 }
 
 QTEST_GUILESS_MAIN(TestFuzzReplay)

@@ -171,7 +171,10 @@ void readCaseFile(CaseRecord &record, const QString &hostFile)
             else if (sex == 2)
                 personal.IsBoy = false;
         } else if (name == OpinionTag) {
+            // The opinion is the file's last part and free text: a line of it that looks
+            // like a tag must not overwrite the personal data or move a section.
             opinionStart = index;
+            break;
         } else if (tag.value.isEmpty()) {
             for (int section = 0; section < 3; ++section) {
                 if (name == SectionTags[section])
