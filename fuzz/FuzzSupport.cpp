@@ -22,9 +22,15 @@ namespace {
 const QStringList &scoringFiles()
 {
     static const QStringList files = {
-        FixedPaths::Skala1, FixedPaths::Skala2, FixedPaths::Skala3,
-        FixedPaths::Tstan1, FixedPaths::Tstan2, FixedPaths::Tstan3,
-        FixedPaths::Fakst1, FixedPaths::Fakst2, FixedPaths::Fakst3,
+        FixedPaths::Skala1,
+        FixedPaths::Skala2,
+        FixedPaths::Skala3,
+        FixedPaths::Tstan1,
+        FixedPaths::Tstan2,
+        FixedPaths::Tstan3,
+        FixedPaths::Fakst1,
+        FixedPaths::Fakst2,
+        FixedPaths::Fakst3,
     };
     return files;
 }
@@ -63,7 +69,8 @@ public:
             relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
             const QByteArray bytes = readWhole(demoRoot + QLatin1Char('/') + relative);
             if (bytes.isEmpty())
-                fatal(QStringLiteral("%1 is missing from the demo installation %2 (set MOTRA_DEMO_DIR)").arg(relative, demoRoot));
+                fatal(QStringLiteral("%1 is missing from the demo installation %2 (set MOTRA_DEMO_DIR)")
+                          .arg(relative, demoRoot));
             m_original.insert(fixedPath, bytes);
             writeFile(hostPath(fixedPath), bytes);
         }
@@ -110,10 +117,7 @@ QString installedPath(const QString &fixedPath)
     return hostPath(fixedPath);
 }
 
-QString scratchPath(const QString &name)
-{
-    return installation().root() + QLatin1Char('/') + name;
-}
+QString scratchPath(const QString &name) { return installation().root() + QLatin1Char('/') + name; }
 
 void writeFile(const QString &hostPath, const QByteArray &bytes)
 {
@@ -167,10 +171,13 @@ void checkRecordShape(const CaseRecord &record)
         const KindInfo &info = kindInfo(kind);
         const AnswerSet &set = record.answers(kind);
         expect(set.size() == info.rowCount && set.labels().size() == info.rowCount,
-               QStringLiteral("answer set %1 has %2 rows").arg(kind).arg(set.size()));
+            QStringLiteral("answer set %1 has %2 rows").arg(kind).arg(set.size()));
         const ScaleScores &scores = record.scores(kind);
         expect(scores.RawScores.size() == info.scaleCount && scores.TScores.size() == info.scaleCount,
-               QStringLiteral("scale scores of %1 have %2/%3 entries").arg(kind).arg(scores.RawScores.size()).arg(scores.TScores.size()));
+            QStringLiteral("scale scores of %1 have %2/%3 entries")
+                .arg(kind)
+                .arg(scores.RawScores.size())
+                .arg(scores.TScores.size()));
     }
 }
 
@@ -183,7 +190,7 @@ void checkResultRows(const CaseRecord &record, int kind)
     for (int r = info.firstResultRow; r < set.size(); ++r) {
         const QString &text = set.valueText(r);
         expect(text == QLatin1String("***") || oneDecimal.match(text).hasMatch(),
-               QStringLiteral("result row %1 of %2 holds \"%3\"").arg(r).arg(kind).arg(text.left(40)));
+            QStringLiteral("result row %1 of %2 holds \"%3\"").arg(r).arg(kind).arg(text.left(40)));
     }
 }
 

@@ -8,12 +8,12 @@
 #define MOTRA_FUZZ_FUNCTION(name) motraFuzz_##name
 
 #ifdef MOTRA_LIBFUZZER
-#define MOTRA_FUZZ_TARGET(name)                                                             \
-    int MOTRA_FUZZ_FUNCTION(name)(const uint8_t *data, size_t size);                        \
-    extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)                 \
-    {                                                                                       \
-        return MOTRA_FUZZ_FUNCTION(name)(data, size);                                       \
-    }                                                                                       \
+#define MOTRA_FUZZ_TARGET(name)                                                                                        \
+    int MOTRA_FUZZ_FUNCTION(name)(const uint8_t *data, size_t size);                                                   \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)                                            \
+    {                                                                                                                  \
+        return MOTRA_FUZZ_FUNCTION(name)(data, size);                                                                  \
+    }                                                                                                                  \
     int MOTRA_FUZZ_FUNCTION(name)(const uint8_t *data, size_t size)
 #else
 #define MOTRA_FUZZ_TARGET(name) int MOTRA_FUZZ_FUNCTION(name)(const uint8_t *data, size_t size)

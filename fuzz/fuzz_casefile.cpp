@@ -17,16 +17,14 @@ MOTRA_FUZZ_TARGET(caseFile)
     CaseRecord record;
     try {
         readCaseFile(record, path);
-    } catch (const MotraError &) {
-    }
+    } catch (const MotraError &) { }
     FuzzSupport::checkRecordShape(record);
 
     for (int kind = Parent; kind <= SelfReport; ++kind) {
         try {
             ScoreKind(record, kind);
             FuzzSupport::checkResultRows(record, kind);
-        } catch (const MotraError &) {
-        }
+        } catch (const MotraError &) { }
         FuzzSupport::checkRecordShape(record);
     }
     return 0;

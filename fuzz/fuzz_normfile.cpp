@@ -18,15 +18,14 @@ MOTRA_FUZZ_TARGET(normFile)
     const int kind = selector % 3 + 1;
     const QString fixedPath = selector < 3 ? FixedPaths::competenceNormFile(kind) : FixedPaths::problemNormFile(kind);
     FuzzSupport::writeFile(FuzzSupport::installedPath(fixedPath),
-                           QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
+        QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
 
     CaseRecord record;
     FuzzSupport::fillValidAnswers(record);
     try {
         ScoreKind(record, kind);
         FuzzSupport::checkResultRows(record, kind);
-    } catch (const MotraError &) {
-    }
+    } catch (const MotraError &) { }
     FuzzSupport::checkRecordShape(record);
     FuzzSupport::restoreScoringFile(fixedPath);
     return 0;

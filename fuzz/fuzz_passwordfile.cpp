@@ -16,13 +16,12 @@ MOTRA_FUZZ_TARGET(passwordFile)
     try {
         const QString password = readProgramPassword();
         FuzzSupport::expect(password.size() <= 9, QStringLiteral("password of %1 characters").arg(password.size()));
-    } catch (const MotraError &) {
-    }
+    } catch (const MotraError &) { }
     try {
         storeProgramPassword(QStringLiteral("1234567"));
         // What was stored must read back.
-        FuzzSupport::expect(readProgramPassword() == QLatin1String("1234567"), QStringLiteral("stored password does not read back"));
-    } catch (const MotraError &) {
-    }
+        FuzzSupport::expect(
+            readProgramPassword() == QLatin1String("1234567"), QStringLiteral("stored password does not read back"));
+    } catch (const MotraError &) { }
     return 0;
 }

@@ -72,7 +72,8 @@ void TestFuzzReplay::corpus()
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
     // The intact seeds must really reach the scorers, or the damaged ones prove little.
     const int scored = FuzzSupport::takeScoredCount();
-    if (QFileInfo(file).fileName().startsWith(QLatin1String("valid_")) && Targets[target].function != MOTRA_FUZZ_FUNCTION(passwordFile)
+    if (QFileInfo(file).fileName().startsWith(QLatin1String("valid_"))
+        && Targets[target].function != MOTRA_FUZZ_FUNCTION(passwordFile)
         && Targets[target].function != MOTRA_FUZZ_FUNCTION(rowDefinition))
         QVERIFY2(scored > 0, "an intact seed did not score");
 }
@@ -101,7 +102,7 @@ void TestFuzzReplay::opinionLinesStayText()
     FuzzSupport::fillValidAnswers(record);
     record.Personal.Age = 9;
     record.Opinion = {QStringLiteral("<Kora=tizenegy>"), QStringLiteral("<szülői=>"), QStringLiteral("<Neve=Más Név>"),
-                      QStringLiteral("<vélemény=x>"), QStringLiteral("vége")};
+        QStringLiteral("<vélemény=x>"), QStringLiteral("vége")};
     const QString path = FuzzSupport::scratchPath(QStringLiteral("opinion.mtr"));
     writeCaseFileTo(record, path);
 

@@ -21,7 +21,10 @@ namespace {
 class SilentSeam : public ModalSeam
 {
 public:
-    void showMessage(QWidget *, const QString &text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
+    void showMessage(QWidget *, const QString &text) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
     bool askYesNo(QWidget *, const QString &) override { return false; }
 };
 
@@ -71,7 +74,7 @@ int main(int argc, char *argv[])
     }
     std::sort(ms.begin(), ms.end());
     std::printf("bench_startup: %d runs, median %.1f ms, min %.1f ms, max %.1f ms (goal < 500 ms)\n", Runs,
-                ms[ms.size() / 2], ms.front(), ms.back());
+        ms[ms.size() / 2], ms.front(), ms.back());
     ModalSeam::install(nullptr);
     return 0;
 }

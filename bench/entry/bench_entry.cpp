@@ -26,7 +26,7 @@ public:
     int execDialog(QDialog *) override { return 0; }
     void showMessage(QWidget *, const QString &) override { ++messages; }
     bool askYesNo(QWidget *, const QString &) override { return false; }
-    void openDocument(const QString &) override {}
+    void openDocument(const QString &) override { }
 };
 
 } // namespace
@@ -59,7 +59,7 @@ int main(int argc, char **argv)
         AnswerGridForm *form;
         const char *name;
     } forms[] = {{Parent, windows.szulo, "parent"}, {Teacher, windows.tanar, "teacher"},
-                 {SelfReport, windows.onert, "self-report"}};
+        {SelfReport, windows.onert, "self-report"}};
     for (const auto &entry : forms) {
         record.setCurrentKind(entry.kind);
         AnswerSet &answers = record.answers(entry.kind);

@@ -58,7 +58,8 @@ bool prepareFiles(const QString &root, bool &fromDemo)
     QDir().mkpath(root + QStringLiteral("/_halden/motra"));
     fromDemo = true;
     for (int kind = 1; kind <= 3; ++kind) {
-        for (const QString &fixed : {FixedPaths::scaleDefinitionFile(kind), FixedPaths::competenceNormFile(kind), FixedPaths::problemNormFile(kind)}) {
+        for (const QString &fixed : {FixedPaths::scaleDefinitionFile(kind), FixedPaths::competenceNormFile(kind),
+                 FixedPaths::problemNormFile(kind)}) {
             const QString name = QFileInfo(hostPath(fixed)).fileName();
             const QString source = demo + QStringLiteral("/_halden/motra/") + name;
             if (!QFile::exists(source) || !QFile::copy(source, hostPath(fixed)))
@@ -84,7 +85,8 @@ void fillAnswers(CaseRecord &record, int kind)
     const KindInfo &info = kindInfo(kind);
     for (int r = 4; r < info.firstResultRow; ++r) {
         if (rows[r].SlotNumber != NoSlot)
-            record.answers(kind).setValueText(r, QString::number(r % 3 + (rows[r].SlotNumber < info.firstItemSlot ? 1 : 0)));
+            record.answers(kind).setValueText(
+                r, QString::number(r % 3 + (rows[r].SlotNumber < info.firstItemSlot ? 1 : 0)));
     }
 }
 
@@ -130,7 +132,7 @@ int main(int argc, char **argv)
         std::sort(command.begin(), command.end());
         std::sort(driver.begin(), driver.end());
         std::printf("%-12s scoring command median %7.1f us (ScoreQuestionnaire alone %7.1f us), goal < 50 us\n",
-                    names[kind - 1], command[Rounds / 2], driver[Rounds / 2]);
+            names[kind - 1], command[Rounds / 2], driver[Rounds / 2]);
     }
     return 0;
 }

@@ -93,9 +93,10 @@ int main(int argc, char *argv[])
             // Plain writes into the known folder: the program's own saves replace and sync each
             // file and look the name up in the folder, which would time the disk instead.
             QFile file(folder + record.Personal.ChildCode + QStringLiteral(".mtr"));
-            if (!file.open(QIODevice::WriteOnly) ||
-                file.write(TextFile::encode(caseFileLines(record).join(QLatin1String("\r\n")) + QLatin1String("\r\n"),
-                                            file.fileName())) < 0) {
+            if (!file.open(QIODevice::WriteOnly)
+                || file.write(TextFile::encode(
+                       caseFileLines(record).join(QLatin1String("\r\n")) + QLatin1String("\r\n"), file.fileName()))
+                    < 0) {
                 report << "cannot write " << file.fileName() << "\n";
                 return 1;
             }
@@ -142,7 +143,7 @@ int main(int argc, char *argv[])
     process.setStandardOutputFile(root.path() + QStringLiteral("/cli.da1"));
     timer.restart();
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/motra-cli"),
-                  {QStringLiteral("stats"), QStringLiteral("1"), archive});
+        {QStringLiteral("stats"), QStringLiteral("1"), archive});
     const bool finished = process.waitForFinished(-1);
     const qint64 cliMs = timer.elapsed();
 
@@ -153,8 +154,10 @@ int main(int argc, char *argv[])
         report << "stats (motra-cli):   " << cliMs << " ms, " << qRound(perSecond(files.size(), cliMs)) << " files/s\n";
     else
         report << "motra-cli did not run: " << process.readAllStandardError() << "\n";
-    report << "read only, CPU:      " << readCpuMs << " ms, " << qRound(perSecond(files.size(), readCpuMs)) << " files/s\n";
-    report << "stats, CPU:          " << statsCpuMs << " ms, " << qRound(perSecond(files.size(), statsCpuMs)) << " files/s\n";
+    report << "read only, CPU:      " << readCpuMs << " ms, " << qRound(perSecond(files.size(), readCpuMs))
+           << " files/s\n";
+    report << "stats, CPU:          " << statsCpuMs << " ms, " << qRound(perSecond(files.size(), statsCpuMs))
+           << " files/s\n";
     report << "stats / read time:   " << (readMs > 0 ? double(statsMs) / readMs : 0) << " (wall), "
            << (readCpuMs > 0 ? double(statsCpuMs) / readCpuMs : 0) << " (CPU)\n";
     if (!root.autoRemove())

@@ -8,8 +8,8 @@
 
 namespace {
 
-const char *const ReportUsage =
-    "használat: motra-cli report FÁJL.mtr -o KIMENET.htm [--parent] [--teacher] [--self-report]\n";
+const char *const ReportUsage
+    = "használat: motra-cli report FÁJL.mtr -o KIMENET.htm [--parent] [--teacher] [--self-report]\n";
 
 struct ReportArguments
 {

@@ -12,9 +12,9 @@
 
 namespace {
 
-const char *const StatsUsage =
-    "használat: motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n"
-    "  FAJTA: 1 vagy parent (szülői), 2 vagy teacher (tanári), 3 vagy self-report (önértékelő)\n";
+const char *const StatsUsage
+    = "használat: motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n"
+      "  FAJTA: 1 vagy parent (szülői), 2 vagy teacher (tanári), 3 vagy self-report (önértékelő)\n";
 
 int parseKind(const QString &text)
 {

@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-ClickLabel::ClickLabel(QWidget *parent)
-    : QLabel(parent)
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
     QPalette pal = palette();

@@ -1,7 +1,6 @@
 #include "app/ListComboBox.h"
 
-ListComboBox::ListComboBox(QWidget *parent)
-    : QComboBox(parent)
+ListComboBox::ListComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);

@@ -27,16 +27,14 @@
 
 #include <QDialog>
 
-template <class Window, class... Args>
-Window *MotraApplication::create(Args &&...args)
+template<class Window, class... Args> Window *MotraApplication::create(Args &&...args)
 {
     auto *window = new Window(std::forward<Args>(args)..., m_mainForm);
     m_windows.append(window);
     return window;
 }
 
-MotraApplication::MotraApplication(const QStringList &arguments)
-    : m_record(std::make_unique<CaseRecord>())
+MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std::make_unique<CaseRecord>())
 {
     CaseRecord &record = *m_record;
     m_mainForm = new TMainForm(record);
@@ -132,7 +130,4 @@ QWidget *MotraApplication::window(const QString &className) const
     return nullptr;
 }
 
-void MotraApplication::show()
-{
-    m_mainForm->showMaximized();
-}
+void MotraApplication::show() { m_mainForm->showMaximized(); }

@@ -35,8 +35,7 @@ public:
     void show();
 
 private:
-    template <class Window, class... Args>
-    Window *create(Args &&...args);
+    template<class Window, class... Args> Window *create(Args &&...args);
 
     std::unique_ptr<CaseRecord> m_record;
     TMainForm *m_mainForm = nullptr; // owns every other window

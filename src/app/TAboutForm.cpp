@@ -25,13 +25,13 @@ static QImage drawAboutPicture()
     p.setFont(subtitle);
     p.setPen(Qt::black);
     p.drawText(QRect(0, 62, image.width(), 20), Qt::AlignHCenter,
-               QStringLiteral("kérdőívek értékelése gyermekpszichológusoknak"));
+        QStringLiteral("kérdőívek értékelése gyermekpszichológusoknak"));
 
     QFont hint(QStringLiteral("Arial"), 8, QFont::Normal, true);
     p.setFont(hint);
     p.setPen(QColor(128, 0, 0));
     p.drawText(QRect(0, 88, image.width(), 18), Qt::AlignHCenter,
-               QStringLiteral("Kattintson a programinformáció bezárásához."));
+        QStringLiteral("Kattintson a programinformáció bezárásához."));
 
     QFont credits(QStringLiteral("Arial"), 7);
     p.setFont(credits);
@@ -42,18 +42,14 @@ static QImage drawAboutPicture()
 }
 
 TAboutForm::TAboutForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_picture(drawAboutPicture())
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_picture(drawAboutPicture())
 {
     setObjectName(QStringLiteral("TAboutForm"));
     setFixedSize(PictureWidth, PictureHeight);
     setCursor(Qt::PointingHandCursor);
 }
 
-void TAboutForm::Image1Click()
-{
-    accept();
-}
+void TAboutForm::Image1Click() { accept(); }
 
 void TAboutForm::paintEvent(QPaintEvent *)
 {

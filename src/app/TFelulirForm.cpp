@@ -55,10 +55,7 @@ TFelulirForm::TFelulirForm(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TFelulirForm::FormShow()
-{
-    Confirmed = false;
-}
+void TFelulirForm::FormShow() { Confirmed = false; }
 
 void TFelulirForm::BitBtn1Click()
 {

@@ -16,8 +16,8 @@ public:
     explicit TFelulirForm(QWidget *parent = nullptr);
 
     QLabel *Image1;
-    QLabel *Label1;      // "Ön felülírja a következő fájlt:"
-    QLabel *Label2;      // the file name, every character shown literally
+    QLabel *Label1; // "Ön felülírja a következő fájlt:"
+    QLabel *Label2; // the file name, every character shown literally
     QPushButton *BitBtn1; // "Mégse"
     QPushButton *BitBtn2; // "Igen, felülírom"
 

@@ -19,13 +19,14 @@
 
 static QPointer<THelpForm> sharedForm;
 
-const QString THelpForm::NotesPlaceholder = QStringLiteral(
-    "Ide írhatja saját észrevételeit az adott témáról. A program fájlba írja azt és úgy vigyáz rá, "
-    "hogy még egy újratelepítés után is megőrzi azt. Mielőtt elkezdene írni, ezt a szöveget törölje!");
+const QString THelpForm::NotesPlaceholder
+    = QStringLiteral("Ide írhatja saját észrevételeit az adott témáról. A program fájlba írja azt és úgy vigyáz rá, "
+                     "hogy még egy újratelepítés után is megőrzi azt. Mielőtt elkezdene írni, ezt a szöveget törölje!");
 
 THelpForm::THelpForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("THelpForm"));
     setWindowTitle(QStringLiteral("MOTRA súgó"));
@@ -78,10 +79,7 @@ THelpForm::~THelpForm()
         sharedForm = nullptr;
 }
 
-THelpForm *THelpForm::shared()
-{
-    return sharedForm;
-}
+THelpForm *THelpForm::shared() { return sharedForm; }
 
 void THelpForm::FormActivate()
 {
@@ -93,8 +91,7 @@ void THelpForm::FormActivate()
         const QString help = hostPath(HelpFilePath);
         if (!HelpFilePath.isEmpty() && QFileInfo(help).isFile())
             setMemoLines(Memo1, TextFile::readLines(help));
-    } catch (const MotraError &) {
-    }
+    } catch (const MotraError &) { }
     bool notesLoaded = false;
     try {
         const QString notes = hostPath(NotesFilePath);
@@ -102,23 +99,16 @@ void THelpForm::FormActivate()
             setMemoLines(Memo2, TextFile::readLines(notes));
             notesLoaded = true;
         }
-    } catch (const MotraError &) {
-    }
+    } catch (const MotraError &) { }
     if (!notesLoaded)
         setMemoLines(Memo2, {NotesPlaceholder});
     HelpChanged = false;
     NotesChanged = false;
 }
 
-void THelpForm::Memo1Change()
-{
-    HelpChanged = true;
-}
+void THelpForm::Memo1Change() { HelpChanged = true; }
 
-void THelpForm::Memo2Change()
-{
-    NotesChanged = true;
-}
+void THelpForm::Memo2Change() { NotesChanged = true; }
 
 bool THelpForm::FormClose()
 {

@@ -10,14 +10,13 @@
 
 #include <algorithm>
 
-const QString TKalendForm::MonthNames[12] = {
-    QStringLiteral("január"),    QStringLiteral("február"), QStringLiteral("március"),  QStringLiteral("április"),
-    QStringLiteral("május"),     QStringLiteral("június"),  QStringLiteral("július"),   QStringLiteral("augusztus"),
-    QStringLiteral("szeptember"), QStringLiteral("október"), QStringLiteral("november"), QStringLiteral("december")};
+const QString TKalendForm::MonthNames[12] = {QStringLiteral("január"), QStringLiteral("február"),
+    QStringLiteral("március"), QStringLiteral("április"), QStringLiteral("május"), QStringLiteral("június"),
+    QStringLiteral("július"), QStringLiteral("augusztus"), QStringLiteral("szeptember"), QStringLiteral("október"),
+    QStringLiteral("november"), QStringLiteral("december")};
 
-const QString TKalendForm::DayNames[7] = {QStringLiteral(" vas."), QStringLiteral("hétfő"),  QStringLiteral(" kedd"),
-                                          QStringLiteral("szerda"), QStringLiteral(" csüt."), QStringLiteral("péntek"),
-                                          QStringLiteral(" szomb.")};
+const QString TKalendForm::DayNames[7] = {QStringLiteral(" vas."), QStringLiteral("hétfő"), QStringLiteral(" kedd"),
+    QStringLiteral("szerda"), QStringLiteral(" csüt."), QStringLiteral("péntek"), QStringLiteral(" szomb.")};
 
 namespace {
 constexpr int GridRows = 6;
@@ -46,17 +45,14 @@ QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
 }
 } // namespace
 
-TKalendForm::TKalendForm(QWidget *parent)
-    : TKalendForm(QDate::currentDate(), parent)
-{
-}
+TKalendForm::TKalendForm(QWidget *parent) : TKalendForm(QDate::currentDate(), parent) { }
 
 TKalendForm::TKalendForm(const QDate &startupDate, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
-    , m_startup(startupDate)
-    , m_year(startupDate.year())
-    , m_month(startupDate.month())
-    , m_day(startupDate.day())
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      m_startup(startupDate),
+      m_year(startupDate.year()),
+      m_month(startupDate.month()),
+      m_day(startupDate.day())
 {
     setObjectName(QStringLiteral("TKalendForm"));
     setWindowTitle(QStringLiteral("MOTRA vizsgálat időpontja"));
@@ -133,10 +129,7 @@ TKalendForm::TKalendForm(const QDate &startupDate, QWidget *parent)
     refresh();
 }
 
-QString TKalendForm::dateText() const
-{
-    return QStringLiteral("%1.%2.%3.").arg(m_year).arg(m_month).arg(m_day);
-}
+QString TKalendForm::dateText() const { return QStringLiteral("%1.%2.%3.").arg(m_year).arg(m_month).arg(m_day); }
 
 void TKalendForm::setShownDate(int year, int month, int day)
 {
@@ -146,20 +139,11 @@ void TKalendForm::setShownDate(int year, int month, int day)
     refresh();
 }
 
-void TKalendForm::moveTo(int year, int month)
-{
-    setShownDate(year, month, m_day);
-}
+void TKalendForm::moveTo(int year, int month) { setShownDate(year, month, m_day); }
 
-void TKalendForm::ElozoEvClick()
-{
-    moveTo(m_year - 1, m_month);
-}
+void TKalendForm::ElozoEvClick() { moveTo(m_year - 1, m_month); }
 
-void TKalendForm::KovetkezoEvClick()
-{
-    moveTo(m_year + 1, m_month);
-}
+void TKalendForm::KovetkezoEvClick() { moveTo(m_year + 1, m_month); }
 
 void TKalendForm::ElozoHonapClick()
 {
@@ -177,10 +161,7 @@ void TKalendForm::KovetkezoHonapClick()
         moveTo(m_year, m_month + 1);
 }
 
-void TKalendForm::MaiNapClick()
-{
-    setShownDate(m_startup.year(), m_startup.month(), m_startup.day());
-}
+void TKalendForm::MaiNapClick() { setShownDate(m_startup.year(), m_startup.month(), m_startup.day()); }
 
 int TKalendForm::dayAt(int row, int column) const
 {

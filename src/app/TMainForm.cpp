@@ -148,9 +148,7 @@ QAction *addItem(QMenu *menu, const char *name, const QString &text)
 
 } // namespace
 
-TMainForm::TMainForm(CaseRecord &record, QWidget *parent)
-    : QMainWindow(parent)
-    , m_record(record)
+TMainForm::TMainForm(CaseRecord &record, QWidget *parent) : QMainWindow(parent), m_record(record)
 {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(MainCaption);
@@ -206,12 +204,13 @@ void TMainForm::buildWorkspace()
 
     Image3 = makeIcon(Panel1, "Image3", QStyle::SP_FileIcon, QStringLiteral("új MOTRA vizsgálatot kezd"), 20, 20);
     Image4 = makeIcon(Panel1, "Image4", QStyle::SP_DialogOpenButton,
-                      QStringLiteral("megnyit (folytat) egy régebbi MOTRA vizsgálatot"), 90, 20);
-    Image5 = makeIcon(Panel1, "Image5", QStyle::SP_DialogSaveButton, QStringLiteral("lemezre írja a MOTRA vizsgálatot"), 160, 20);
+        QStringLiteral("megnyit (folytat) egy régebbi MOTRA vizsgálatot"), 90, 20);
+    Image5 = makeIcon(
+        Panel1, "Image5", QStyle::SP_DialogSaveButton, QStringLiteral("lemezre írja a MOTRA vizsgálatot"), 160, 20);
     Image6 = makeIcon(Panel1, "Image6", QStyle::SP_FileDialogDetailedView,
-                      QStringLiteral("Word-del megszerkeszti a MOTRA vizsgálat jegyzőkönyvét"), 230, 20);
+        QStringLiteral("Word-del megszerkeszti a MOTRA vizsgálat jegyzőkönyvét"), 230, 20);
     Image8 = makeIcon(Panel1, "Image8", QStyle::SP_DriveNetIcon,
-                      QStringLiteral("Internet böngészővel nyomtatja a MOTRA vizsgálat jegyzőkönyvét"), 300, 20);
+        QStringLiteral("Internet böngészővel nyomtatja a MOTRA vizsgálat jegyzőkönyvét"), 300, 20);
     Image8->setPixmap(browserPixmap());
     Image7 = makeIcon(Panel1, "Image7", QStyle::SP_MessageBoxQuestion, GuideStartHint, 400, 20);
     QPalette blink = Image3->palette();
@@ -219,20 +218,20 @@ void TMainForm::buildWorkspace()
     Image3->setPalette(blink);
 
     Label1 = makeLink(Panel1, "Label1", QStringLiteral("Sz&emélyi adatok"),
-                      QStringLiteral("kitölti (módosítja) a személyi adatokat"), 60, 110);
+        QStringLiteral("kitölti (módosítja) a személyi adatokat"), 60, 110);
     Label1->setText(QStringLiteral("Személyi adatok")); // the "&" marks the accelerator only
     KodLabel = makeInfo(Panel1, "KodLabel", 80, 145);
     NevLabel = makeInfo(Panel1, "NevLabel", 80, 167);
     NemLabel = makeInfo(Panel1, "NemLabel", 80, 189);
     KorLabel = makeInfo(Panel1, "KorLabel", 80, 211);
     Label2 = makeLink(Panel1, "Label2", QStringLiteral("Szülői kérdőív"),
-                      QStringLiteral("Kitölti (módosítja) a szülői kérdőívet"), 60, 250);
+        QStringLiteral("Kitölti (módosítja) a szülői kérdőívet"), 60, 250);
     Label3 = makeLink(Panel1, "Label3", QStringLiteral("Tanári kérdőív"),
-                      QStringLiteral("Kitölti (módosítja) a tanári kérdőívet"), 60, 290);
+        QStringLiteral("Kitölti (módosítja) a tanári kérdőívet"), 60, 290);
     Label4 = makeLink(Panel1, "Label4", QStringLiteral("Önértékelő kérdőív"),
-                      QStringLiteral("Kitölti (módosítja) az önértékelő kérdőívet"), 60, 330);
+        QStringLiteral("Kitölti (módosítja) az önértékelő kérdőívet"), 60, 330);
     Label5 = makeLink(Panel1, "Label5", QStringLiteral("pszichológiai vélemény"),
-                      QStringLiteral("Megírja a pszichológiai véleményt"), 60, 370);
+        QStringLiteral("Megírja a pszichológiai véleményt"), 60, 370);
     Check1 = makeCheck(Panel1, "Check1", 30, 113);
     Check2 = makeCheck(Panel1, "Check2", 30, 253);
     Check3 = makeCheck(Panel1, "Check3", 30, 293);
@@ -277,11 +276,11 @@ void TMainForm::buildWorkspace()
     connect(BitBtn2, &QPushButton::clicked, this, &TMainForm::PreviousGuideStep);
 
     for (QWidget *w : {static_cast<QWidget *>(Image4), static_cast<QWidget *>(Image5), static_cast<QWidget *>(Image6),
-                       static_cast<QWidget *>(Image8), static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
-                       static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4), static_cast<QWidget *>(Label5),
-                       static_cast<QWidget *>(KodLabel), static_cast<QWidget *>(NevLabel), static_cast<QWidget *>(NemLabel),
-                       static_cast<QWidget *>(KorLabel), static_cast<QWidget *>(Check1), static_cast<QWidget *>(Check2),
-                       static_cast<QWidget *>(Check3), static_cast<QWidget *>(Check4), static_cast<QWidget *>(Check5)})
+             static_cast<QWidget *>(Image8), static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
+             static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4), static_cast<QWidget *>(Label5),
+             static_cast<QWidget *>(KodLabel), static_cast<QWidget *>(NevLabel), static_cast<QWidget *>(NemLabel),
+             static_cast<QWidget *>(KorLabel), static_cast<QWidget *>(Check1), static_cast<QWidget *>(Check2),
+             static_cast<QWidget *>(Check3), static_cast<QWidget *>(Check4), static_cast<QWidget *>(Check5)})
         w->hide();
     setGuideControlsVisible(false);
 }
@@ -340,9 +339,12 @@ void TMainForm::buildMenus()
     connect(SaveItem, &QAction::triggered, this, [this] { SaveExamination(); });
     connect(WordItem, &QAction::triggered, this, [this] { ShowDialog(m_windows.wordReport); });
     connect(HtmlItem, &QAction::triggered, this, &TMainForm::ShowHtmlPopup);
-    connect(SelfReportBookletItem, &QAction::triggered, this, [this] { OpenBooklet(FixedPaths::helpFile(QStringLiteral("onert.doc"))); });
-    connect(ParentBookletItem, &QAction::triggered, this, [this] { OpenBooklet(FixedPaths::helpFile(QStringLiteral("szulo.doc"))); });
-    connect(TeacherBookletItem, &QAction::triggered, this, [this] { OpenBooklet(FixedPaths::helpFile(QStringLiteral("tanar.doc"))); });
+    connect(SelfReportBookletItem, &QAction::triggered, this,
+        [this] { OpenBooklet(FixedPaths::helpFile(QStringLiteral("onert.doc"))); });
+    connect(ParentBookletItem, &QAction::triggered, this,
+        [this] { OpenBooklet(FixedPaths::helpFile(QStringLiteral("szulo.doc"))); });
+    connect(TeacherBookletItem, &QAction::triggered, this,
+        [this] { OpenBooklet(FixedPaths::helpFile(QStringLiteral("tanar.doc"))); });
     connect(ExitItem, &QAction::triggered, this, &TMainForm::close);
     connect(PersonalDataItem, &QAction::triggered, this, &TMainForm::ShowPersonalData);
     connect(ParentItem, &QAction::triggered, this, [this] { OpenQuestionnaire(Parent); });
@@ -352,7 +354,8 @@ void TMainForm::buildMenus()
     connect(StatMaintenanceItem, &QAction::triggered, this, [this] { ShowDialog(m_windows.statMaintenance); });
     connect(PasswordItem, &QAction::triggered, this, [this] { ShowDialog(m_windows.password); });
     connect(AboutItem, &QAction::triggered, this, [this] { ShowDialog(m_windows.about); });
-    connect(DescriptionItem, &QAction::triggered, this, [this] { OpenBooklet(FixedPaths::helpFile(QStringLiteral("mtrozsa.doc"))); });
+    connect(DescriptionItem, &QAction::triggered, this,
+        [this] { OpenBooklet(FixedPaths::helpFile(QStringLiteral("mtrozsa.doc"))); });
 }
 
 void TMainForm::buildHtmlPopup()
@@ -404,11 +407,11 @@ void TMainForm::readPassword()
     } catch (const MotraError &error) {
         m_passwordKnown = false;
         // Without a readable password nothing could ever match; say what the user must do.
-        ModalSeam::instance().showMessage(
-            this, error.message()
-                      + QStringLiteral("\n\nA program jelszófájlja (c:\\_halden\\motra\\standard.dat) hiányzik vagy sérült, "
-                                       "ezért a program zárva marad. Állítson helyre egy ép jelszófájlt, majd indítsa "
-                                       "újra a programot."));
+        ModalSeam::instance().showMessage(this,
+            error.message()
+                + QStringLiteral("\n\nA program jelszófájlja (c:\\_halden\\motra\\standard.dat) hiányzik vagy sérült, "
+                                 "ezért a program zárva marad. Állítson helyre egy ép jelszófájlt, majd indítsa "
+                                 "újra a programot."));
     }
 }
 
@@ -553,25 +556,13 @@ void TMainForm::ShowDialog(QDialog *dialog)
         ModalSeam::instance().execDialog(dialog);
 }
 
-void TMainForm::ShowPersonalData()
-{
-    ShowDialog(m_windows.personalData);
-}
+void TMainForm::ShowPersonalData() { ShowDialog(m_windows.personalData); }
 
-void TMainForm::ShowOpinion()
-{
-    ShowDialog(m_windows.opinion);
-}
+void TMainForm::ShowOpinion() { ShowDialog(m_windows.opinion); }
 
-void TMainForm::OpenExamination()
-{
-    ShowDialog(m_windows.open);
-}
+void TMainForm::OpenExamination() { ShowDialog(m_windows.open); }
 
-void TMainForm::OpenBooklet(const QString &fixedPath)
-{
-    ModalSeam::instance().openDocument(hostPath(fixedPath));
-}
+void TMainForm::OpenBooklet(const QString &fixedPath) { ModalSeam::instance().openDocument(hostPath(fixedPath)); }
 
 void TMainForm::OpenQuestionnaire(int kind)
 {
@@ -649,10 +640,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 // ---- HTML report ------------------------------------------------------------------------
 
-void TMainForm::Image8MouseDown(const QPoint &localPos)
-{
-    m_popupPoint = localPos + Image8->pos();
-}
+void TMainForm::Image8MouseDown(const QPoint &localPos) { m_popupPoint = localPos + Image8->pos(); }
 
 void TMainForm::ShowHtmlPopup()
 {
@@ -675,15 +663,12 @@ void TMainForm::WriteHtml(bool parent, bool teacher, bool selfReport)
 
 // ---- the guide --------------------------------------------------------------------------
 
-bool TMainForm::guideRunning() const
-{
-    return Timer1->isActive();
-}
+bool TMainForm::guideRunning() const { return Timer1->isActive(); }
 
 void TMainForm::setGuideControlsVisible(bool visible)
 {
     for (QWidget *w : {static_cast<QWidget *>(Memo1), static_cast<QWidget *>(BitBtn1), static_cast<QWidget *>(BitBtn2),
-                       static_cast<QWidget *>(Button1), static_cast<QWidget *>(FileLabel)})
+             static_cast<QWidget *>(Button1), static_cast<QWidget *>(FileLabel)})
         w->setVisible(visible);
 }
 

@@ -103,12 +103,12 @@ public:
     QLabel *FileLabel = nullptr;
     QTimer *Timer1 = nullptr;
 
-    QMenu *FileMenu = nullptr;       // "&Fájlműveletek"
-    QMenu *ExamMenu = nullptr;       // "&Vizsgálat"
-    QMenu *StatMenu = nullptr;       // "&Statisztika..."
-    QMenu *SettingsMenu = nullptr;   // "&Beállítások"
-    QMenu *HelpMenu = nullptr;       // "&Súgó"
-    QMenu *BookletMenu = nullptr;    // "Üres tesztfüzet nyomtatása"
+    QMenu *FileMenu = nullptr; // "&Fájlműveletek"
+    QMenu *ExamMenu = nullptr; // "&Vizsgálat"
+    QMenu *StatMenu = nullptr; // "&Statisztika..."
+    QMenu *SettingsMenu = nullptr; // "&Beállítások"
+    QMenu *HelpMenu = nullptr; // "&Súgó"
+    QMenu *BookletMenu = nullptr; // "Üres tesztfüzet nyomtatása"
     QAction *NewItem = nullptr;
     QAction *OpenItem = nullptr;
     QAction *SaveItem = nullptr;

@@ -62,15 +62,9 @@ TProgHibaForm::~TProgHibaForm()
         sharedForm = nullptr;
 }
 
-TProgHibaForm *TProgHibaForm::shared()
-{
-    return sharedForm;
-}
+TProgHibaForm *TProgHibaForm::shared() { return sharedForm; }
 
-void TProgHibaForm::OKButtonClick()
-{
-    accept();
-}
+void TProgHibaForm::OKButtonClick() { accept(); }
 
 void TProgHibaForm::showInfo(const QString &line1, const QString &line2, const QString &line3)
 {

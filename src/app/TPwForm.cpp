@@ -44,9 +44,7 @@ QWidget *resultPage(const char *name, const QString &text, const char *buttonNam
 }
 } // namespace
 
-TPwForm::TPwForm(QString &programPassword, QWidget *parent)
-    : QDialog(parent)
-    , m_programPassword(programPassword)
+TPwForm::TPwForm(QString &programPassword, QWidget *parent) : QDialog(parent), m_programPassword(programPassword)
 {
     setObjectName(QStringLiteral("TPwForm"));
     setWindowTitle(QStringLiteral("program-jelszó változtatás"));
@@ -74,8 +72,10 @@ TPwForm::TPwForm(QString &programPassword, QWidget *parent)
     entry->addLayout(fields);
     entry->addWidget(KeszButton, 0, Qt::AlignHCenter);
 
-    TabSheet2 = resultPage("TabSheet2", QStringLiteral("A jelszóváltozás érvénybe lépett"), "RendbenButton1", &RendbenButton1);
-    TabSheet3 = resultPage("TabSheet3", QStringLiteral("A jelszóváltozás érvénytelen!!!"), "RendbenButton2", &RendbenButton2);
+    TabSheet2 = resultPage(
+        "TabSheet2", QStringLiteral("A jelszóváltozás érvénybe lépett"), "RendbenButton1", &RendbenButton1);
+    TabSheet3
+        = resultPage("TabSheet3", QStringLiteral("A jelszóváltozás érvénytelen!!!"), "RendbenButton2", &RendbenButton2);
 
     PageControl1->addWidget(TabSheet1);
     PageControl1->addWidget(TabSheet2);
@@ -108,10 +108,7 @@ void TPwForm::FormShow()
     }
 }
 
-void TPwForm::Edit1Change()
-{
-    KeszButton->setEnabled(!Edit1->text().isEmpty());
-}
+void TPwForm::Edit1Change() { KeszButton->setEnabled(!Edit1->text().isEmpty()); }
 
 void TPwForm::KeszButtonClick()
 {
@@ -131,10 +128,7 @@ void TPwForm::KeszButtonClick()
     PageControl1->setCurrentWidget(changed ? TabSheet2 : TabSheet3);
 }
 
-void TPwForm::RendbenButtonClick()
-{
-    accept();
-}
+void TPwForm::RendbenButtonClick() { accept(); }
 
 void TPwForm::showEvent(QShowEvent *event)
 {

@@ -21,10 +21,10 @@ public:
     QWidget *TabSheet1; // entry
     QWidget *TabSheet2; // "A jelszóváltozás érvénybe lépett"
     QWidget *TabSheet3; // "A jelszóváltozás érvénytelen!!!"
-    QLabel *Label1;     // the rule
-    QLineEdit *Edit1;   // old
-    QLineEdit *Edit2;   // new
-    QLineEdit *Edit3;   // confirmation
+    QLabel *Label1; // the rule
+    QLineEdit *Edit1; // old
+    QLineEdit *Edit2; // new
+    QLineEdit *Edit3; // confirmation
     QPushButton *KeszButton;
     QPushButton *RendbenButton1;
     QPushButton *RendbenButton2;

@@ -53,9 +53,7 @@ QToolButton *speedButton(const char *name, QStyle::StandardPixmap icon, const QS
 
 } // namespace
 
-TSzemAdForm::TSzemAdForm(CaseRecord &record, QWidget *parent)
-    : QDialog(parent)
-    , m_record(record)
+TSzemAdForm::TSzemAdForm(CaseRecord &record, QWidget *parent) : QDialog(parent), m_record(record)
 {
     setObjectName(QStringLiteral("TSzemAdForm"));
     setWindowTitle(Caption);
@@ -82,10 +80,12 @@ TSzemAdForm::TSzemAdForm(CaseRecord &record, QWidget *parent)
     SpeedButton1 = speedButton("SpeedButton1", QStyle::SP_FileDialogContentsView, QString(), this);
     ComboBox2 = new ListComboBox;
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    SpeedButton3 = speedButton("SpeedButton3", QStyle::SP_FileDialogListView, QStringLiteral("a vizsgálatvezetők listája"), this);
+    SpeedButton3 = speedButton(
+        "SpeedButton3", QStyle::SP_FileDialogListView, QStringLiteral("a vizsgálatvezetők listája"), this);
     ComboBox1 = new ListComboBox;
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    SpeedButton2 = speedButton("SpeedButton2", QStyle::SP_FileDialogListView, QStringLiteral("a vizsgálati okok listája"), this);
+    SpeedButton2
+        = speedButton("SpeedButton2", QStyle::SP_FileDialogListView, QStringLiteral("a vizsgálati okok listája"), this);
     OkButton = new QPushButton(QStringLiteral("rendben"));
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setDefault(true);
@@ -135,8 +135,10 @@ TSzemAdForm::TSzemAdForm(CaseRecord &record, QWidget *parent)
     connect(Edit2, &QLineEdit::textChanged, this, &TSzemAdForm::Edit2Change);
     connect(Edit1, &QLineEdit::textChanged, this, [this](const QString &text) { m_record.Personal.ChildName = text; });
     connect(Edit3, &QLineEdit::textChanged, this, [this](const QString &text) { m_record.Personal.ExamDate = text; });
-    connect(ComboBox2, &QComboBox::currentTextChanged, this, [this](const QString &text) { m_record.Personal.Examiner = text; });
-    connect(ComboBox1, &QComboBox::currentTextChanged, this, [this](const QString &text) { m_record.Personal.ExamReason = text; });
+    connect(ComboBox2, &QComboBox::currentTextChanged, this,
+        [this](const QString &text) { m_record.Personal.Examiner = text; });
+    connect(ComboBox1, &QComboBox::currentTextChanged, this,
+        [this](const QString &text) { m_record.Personal.ExamReason = text; });
     connect(LMDSpinEdit1, &QSpinBox::valueChanged, this, [this](int age) {
         if (!m_filling)
             m_record.Personal.Age = age;
@@ -152,15 +154,9 @@ TSzemAdForm::TSzemAdForm(CaseRecord &record, QWidget *parent)
     resetToDefaults();
 }
 
-void TSzemAdForm::resetToDefaults()
-{
-    m_record.Personal.resetToDefaults();
-}
+void TSzemAdForm::resetToDefaults() { m_record.Personal.resetToDefaults(); }
 
-bool TSzemAdForm::overwriteWarningOn() const
-{
-    return !Shape1->isHidden();
-}
+bool TSzemAdForm::overwriteWarningOn() const { return !Shape1->isHidden(); }
 
 void TSzemAdForm::showEvent(QShowEvent *event)
 {
@@ -263,15 +259,9 @@ void TSzemAdForm::loadList(ListComboBox *box, const QString &fixedPath)
     box->setEditText(text);
 }
 
-void TSzemAdForm::ComboBox2DropDown()
-{
-    loadList(ComboBox2, FixedPaths::ExaminerList);
-}
+void TSzemAdForm::ComboBox2DropDown() { loadList(ComboBox2, FixedPaths::ExaminerList); }
 
-void TSzemAdForm::ComboBox1DropDown()
-{
-    loadList(ComboBox1, FixedPaths::ReasonList);
-}
+void TSzemAdForm::ComboBox1DropDown() { loadList(ComboBox1, FixedPaths::ReasonList); }
 
 void TSzemAdForm::SpeedButton1Click()
 {
@@ -302,7 +292,7 @@ void TSzemAdForm::HelpClick()
     const QString name = QStringLiteral("SzemAd.hlp");
     if (windowServices().showHelp)
         windowServices().showHelp(QStringLiteral("súgó a MOTRA személyi adatokhoz"), FixedPaths::helpFile(name),
-                                  FixedPaths::notesFile(name), true);
+            FixedPaths::notesFile(name), true);
 }
 
 void TSzemAdForm::done(int result)

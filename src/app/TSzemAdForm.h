@@ -52,7 +52,7 @@ public:
     ListComboBox *ComboBox1 = nullptr;
     QToolButton *SpeedButton2 = nullptr;
     QLabel *Shape1 = nullptr;
-    QPushButton *OkButton = nullptr;   // "rendben"
+    QPushButton *OkButton = nullptr; // "rendben"
     QPushButton *HelpButton = nullptr; // "súgó"
     QTimer *Timer1 = nullptr;
 

@@ -19,8 +19,7 @@ constexpr int ButtonHeight = 25;
 constexpr int MinimumLabelWidth = 160;
 } // namespace
 
-TUzenetForm::TUzenetForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TUzenetForm::TUzenetForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TUzenetForm"));
     setWindowTitle(QStringLiteral("MOTRA üzenet"));
@@ -50,10 +49,7 @@ TUzenetForm::~TUzenetForm()
         sharedForm = nullptr;
 }
 
-TUzenetForm *TUzenetForm::shared()
-{
-    return sharedForm;
-}
+TUzenetForm *TUzenetForm::shared() { return sharedForm; }
 
 void TUzenetForm::setMessage(const QString &message)
 {
@@ -73,10 +69,7 @@ void TUzenetForm::FormShow()
     Button1->setGeometry(left, buttonTop, ButtonWidth, ButtonHeight);
 }
 
-void TUzenetForm::Button1Click()
-{
-    accept();
-}
+void TUzenetForm::Button1Click() { accept(); }
 
 void TUzenetForm::showNotice(const QString &message)
 {

@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TVV_lista::TVV_lista(QWidget *parent)
-    : QDialog(parent)
+TVV_lista::TVV_lista(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TVV_lista"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -35,7 +34,8 @@ QString TVV_lista::listFile() const
 void TVV_lista::openFor(Mode mode)
 {
     m_mode = mode;
-    setWindowTitle(mode == Mode::Examiners ? QStringLiteral("MOTRA vizsgálatvezetők") : QStringLiteral("MOTRA vizsgálati okok"));
+    setWindowTitle(
+        mode == Mode::Examiners ? QStringLiteral("MOTRA vizsgálatvezetők") : QStringLiteral("MOTRA vizsgálati okok"));
     QStringList lines;
     try {
         lines = ListFiles::readListOrEmpty(listFile());

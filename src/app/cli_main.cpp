@@ -6,12 +6,11 @@
 
 #include <memory>
 
-static const char *const Usage =
-    "használat:\n"
-    "  motra-cli score FÁJL.mtr\n"
-    "  motra-cli report FÁJL.mtr -o KIMENET.htm [--parent] [--teacher] [--self-report]\n"
-    "  motra-cli chart FÁJL.mtr FAJTA MÓD -o KIMENET.bmp\n"
-    "  motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n";
+static const char *const Usage = "használat:\n"
+                                 "  motra-cli score FÁJL.mtr\n"
+                                 "  motra-cli report FÁJL.mtr -o KIMENET.htm [--parent] [--teacher] [--self-report]\n"
+                                 "  motra-cli chart FÁJL.mtr FAJTA MÓD -o KIMENET.bmp\n"
+                                 "  motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n";
 
 int main(int argc, char *argv[])
 {

@@ -1,7 +1,6 @@
 #include "case/AnswerSet.h"
 
-AnswerSet::AnswerSet(int kind, QObject *parent)
-    : QAbstractTableModel(parent), m_kind(kind)
+AnswerSet::AnswerSet(int kind, QObject *parent) : QAbstractTableModel(parent), m_kind(kind)
 {
     const QVector<RowDefinition> &list = rowList(kind);
     m_values.resize(list.size());
@@ -57,15 +56,9 @@ void AnswerSet::assign(const QVector<QString> &values, const QVector<QString> &l
     endResetModel();
 }
 
-int AnswerSet::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : size();
-}
+int AnswerSet::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : size(); }
 
-int AnswerSet::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : 2;
-}
+int AnswerSet::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 2; }
 
 QVariant AnswerSet::data(const QModelIndex &index, int role) const
 {

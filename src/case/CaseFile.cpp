@@ -13,11 +13,11 @@ const QString NoText = QStringLiteral("no");
 const QString OpinionTag = QStringLiteral("vélemény");
 
 // Start tags of the three answer sets, in file order.
-const std::array<QString, 3> SectionTags = {QStringLiteral("szülői"), QStringLiteral("tanári"),
-                                            QStringLiteral("önértékelő")};
+const std::array<QString, 3> SectionTags
+    = {QStringLiteral("szülői"), QStringLiteral("tanári"), QStringLiteral("önértékelő")};
 // The yes/no lines written after the personal data; this program never reads them back.
-const std::array<QString, 3> YesNoTags = {QStringLiteral("Szülői"), QStringLiteral("Tanári"),
-                                          QStringLiteral("Önértékelő")};
+const std::array<QString, 3> YesNoTags
+    = {QStringLiteral("Szülői"), QStringLiteral("Tanári"), QStringLiteral("Önértékelő")};
 
 QString tagLine(const QString &name, const QString &value)
 {
@@ -38,10 +38,7 @@ QString oneLine(const QString &text)
 }
 
 // Rows 0..3 mirror the personal data and result rows hold scores: both are written bare.
-bool isValueOnlyRow(const KindInfo &info, int row)
-{
-    return row < 4 || row >= info.firstResultRow;
-}
+bool isValueOnlyRow(const KindInfo &info, int row) { return row < 4 || row >= info.firstResultRow; }
 
 struct TagLine
 {

@@ -28,7 +28,7 @@ struct PersonalData
 struct ScaleScores
 {
     QVector<double> RawScores; // ScaleCount reals; -1 when not computable
-    QVector<int> TScores;      // ScaleCount integers; -1 when not computable
+    QVector<int> TScores; // ScaleCount integers; -1 when not computable
 };
 
 // The one examination in memory, shared by every window for the whole run.

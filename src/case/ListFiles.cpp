@@ -11,10 +11,7 @@
 
 namespace ListFiles {
 
-QStringList readList(const QString &fixedPath)
-{
-    return TextFile::readLines(hostPath(fixedPath));
-}
+QStringList readList(const QString &fixedPath) { return TextFile::readLines(hostPath(fixedPath)); }
 
 QStringList readListOrEmpty(const QString &fixedPath)
 {
@@ -29,10 +26,7 @@ void writeList(const QString &fixedPath, const QStringList &entries)
     TextFile::writeLines(hostPath(fixedPath), entries);
 }
 
-QStringList readRecentList()
-{
-    return readListOrEmpty(FixedPaths::RecentList);
-}
+QStringList readRecentList() { return readListOrEmpty(FixedPaths::RecentList); }
 
 QStringList withSavedPath(QStringList lines, const QString &casePath)
 {

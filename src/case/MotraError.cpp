@@ -2,8 +2,7 @@
 
 MotraError::MotraError(QString message, Presentation presentation)
     : m_message(std::move(message)), m_presentation(presentation), m_utf8(m_message.toUtf8())
-{
-}
+{ }
 
 MotraError MotraError::notValidInteger(const QString &text)
 {
@@ -20,10 +19,7 @@ MotraError MotraError::ioError(const QString &path, const QString &reason)
     return MotraError(QStringLiteral("Írási vagy olvasási hiba: \"%1\". %2").arg(path, reason));
 }
 
-MotraError MotraError::notice(const QString &message)
-{
-    return MotraError(message, Presentation::Notice);
-}
+MotraError MotraError::notice(const QString &message) { return MotraError(message, Presentation::Notice); }
 
 int toIntOrThrow(const QString &text)
 {

@@ -5,10 +5,7 @@
 #include "case/MotraError.h"
 #include "case/TextFile.h"
 
-static bool isDecimalDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
+static bool isDecimalDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 static MotraError damaged(const QString &problem)
 {
@@ -75,18 +72,14 @@ static QStringList readPasswordFile()
     try {
         return TextFile::readLines(hostPath(FixedPaths::PasswordFile));
     } catch (const MotraError &error) {
-        throw MotraError(QStringLiteral("A jelszófájl (%1) nem olvasható. %2")
-                             .arg(FixedPaths::PasswordFile, error.message()));
+        throw MotraError(
+            QStringLiteral("A jelszófájl (%1) nem olvasható. %2").arg(FixedPaths::PasswordFile, error.message()));
     }
 }
 
-QString readProgramPassword()
-{
-    return passwordFromLines(readPasswordFile());
-}
+QString readProgramPassword() { return passwordFromLines(readPasswordFile()); }
 
-bool isValidPasswordChange(const QString &current, const QString &old, const QString &neu,
-                           const QString &confirm)
+bool isValidPasswordChange(const QString &current, const QString &old, const QString &neu, const QString &confirm)
 {
     if (old != current || confirm != neu)
         return false;

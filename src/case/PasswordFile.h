@@ -22,8 +22,7 @@ QStringList linesWithPassword(QStringList lines, const QString &newPassword);
 QString readProgramPassword();
 // The change rules: old equals the current password, the new one is 6 to 9 decimal
 // digits, and the confirmation equals it.
-bool isValidPasswordChange(const QString &current, const QString &old, const QString &neu,
-                           const QString &confirm);
+bool isValidPasswordChange(const QString &current, const QString &old, const QString &neu, const QString &confirm);
 // Reads the whole password file, patches line 20 and replaces the file. Throws MotraError
 // (nothing written) when the file is damaged or cannot be written.
 void storeProgramPassword(const QString &newPassword);

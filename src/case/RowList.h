@@ -8,11 +8,11 @@
 // One row of a questionnaire: "67/49/ Viselkedése életkorához képest túlságosan gyerekes.#gyerekes".
 struct RowDefinition
 {
-    QString text;      // the whole definition
+    QString text; // the whole definition
     QString RowNumber; // text before the first "/" ("63a" for a sub-question)
     int SlotNumber = NoSlot;
-    QString Label;     // after the second "/" up to "#", leading blank kept
-    QString Tag;       // after "#"
+    QString Label; // after the second "/" up to "#", leading blank kept
+    QString Tag; // after "#"
 
     // The row number as an integer for choosing menus; "63a", "94a" and other non-numbers read 999.
     int rowNumberValue() const;

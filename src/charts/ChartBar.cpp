@@ -3,10 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ChartBar::ChartBar(int tag, const QString &caption, QWidget *parent)
-    : QWidget(parent), m_tag(tag), m_caption(caption)
-{
-}
+ChartBar::ChartBar(int tag, const QString &caption, QWidget *parent) : QWidget(parent), m_tag(tag), m_caption(caption)
+{ }
 
 void ChartBar::setFrameColour(const QColor &colour)
 {

@@ -4,10 +4,7 @@
 
 #include <cmath>
 
-static QString withHint(const QString &caption)
-{
-    return caption + QStringLiteral(" T-érték");
-}
+static QString withHint(const QString &caption) { return caption + QStringLiteral(" T-érték"); }
 
 static ChartBarDesign bar(int left, int width, const QString &caption, const QString &hint = QString())
 {
@@ -66,15 +63,13 @@ static ChartLayout makeTeacher()
     c.markerColour = QColor(0, 255, 255);
     c.helpCaption = QStringLiteral("súgó a tanári adatlap diagramjához");
     c.helpName = QStringLiteral("t_diag.hlp");
-    const QStringList captions = {
-        QStringLiteral("Iskolai eredményesség"), QStringLiteral("Iskolai szorgalom"),
+    const QStringList captions = {QStringLiteral("Iskolai eredményesség"), QStringLiteral("Iskolai szorgalom"),
         QStringLiteral("Iskolai magatartás"), QStringLiteral("Tanulás"), QStringLiteral("Boldogság"),
         QStringLiteral("Összesített iskolai adaptivitás"), QStringLiteral("Visszahúzódás"),
         QStringLiteral("Szomatikus panaszok"), QStringLiteral("Szorongás, depresszió"),
         QStringLiteral("Szociális problémák"), QStringLiteral("Gondolkodási zavarok"),
-        QStringLiteral("Figyelmi problémák"), QStringLiteral("Szabályszegő magatartás"),
-        QStringLiteral("Agresszió"), QStringLiteral("Internalizáció"), QStringLiteral("Externalizáció"),
-        QStringLiteral("Összprobléma")};
+        QStringLiteral("Figyelmi problémák"), QStringLiteral("Szabályszegő magatartás"), QStringLiteral("Agresszió"),
+        QStringLiteral("Internalizáció"), QStringLiteral("Externalizáció"), QStringLiteral("Összprobléma")};
     const int lefts[] = {42, 68, 94, 120, 145, 170, 194, 218, 242, 268, 294, 318, 344, 370, 394, 418, 444};
     for (int i = 0; i < captions.size(); ++i)
         c.bars.append(bar(lefts[i], 20, captions[i]));
@@ -98,14 +93,13 @@ static ChartLayout makeSelfReport()
     c.markerColour = QColor(0, 255, 255);
     c.helpCaption = QStringLiteral("súgó az önértékelő adatlap diagramjához");
     c.helpName = QStringLiteral("o_diag.hlp");
-    const QStringList captions = {
-        QStringLiteral("Aktivitás"), QStringLiteral("Társas tevékenység"),
-        QStringLiteral("Iskolai eredményesség"), QStringLiteral("Összkompetencia"),
-        QStringLiteral("Visszahúzódás"), QStringLiteral("Szomatikus panaszok"),
-        QStringLiteral("Szorongás, depresszió"), QStringLiteral("Szociális problémák"),
-        QStringLiteral("Gondolkodási zavarok"), QStringLiteral("Figyelmi problémák"),
-        QStringLiteral("Szabályszegő mag."), QStringLiteral("Agresszó"), QStringLiteral("Szociális érettség"),
-        QStringLiteral("Internalizáció"), QStringLiteral("Externalizáció"), QStringLiteral("Összprobléma")};
+    const QStringList captions
+        = {QStringLiteral("Aktivitás"), QStringLiteral("Társas tevékenység"), QStringLiteral("Iskolai eredményesség"),
+            QStringLiteral("Összkompetencia"), QStringLiteral("Visszahúzódás"), QStringLiteral("Szomatikus panaszok"),
+            QStringLiteral("Szorongás, depresszió"), QStringLiteral("Szociális problémák"),
+            QStringLiteral("Gondolkodási zavarok"), QStringLiteral("Figyelmi problémák"),
+            QStringLiteral("Szabályszegő mag."), QStringLiteral("Agresszó"), QStringLiteral("Szociális érettség"),
+            QStringLiteral("Internalizáció"), QStringLiteral("Externalizáció"), QStringLiteral("Összprobléma")};
     for (int i = 0; i < captions.size(); ++i)
         c.bars.append(bar(46 + 25 * i, 20, captions[i]));
     c.bars[3].hint = QStringLiteral("Összkompetencia skála T-érték");
@@ -121,15 +115,9 @@ const ChartLayout &chartLayout(int kind)
 }
 
 // Design pixels to 96-dpi pixels; 96/120 never produces a half, so plain rounding is exact.
-static int toScreen(int design, int designDpi)
-{
-    return static_cast<int>(std::nearbyint(design * 96.0 / designDpi));
-}
+static int toScreen(int design, int designDpi) { return static_cast<int>(std::nearbyint(design * 96.0 / designDpi)); }
 
-int ChartLayout::screenLeft(int bar) const
-{
-    return toScreen(bars.at(bar - 1).left, designDpi);
-}
+int ChartLayout::screenLeft(int bar) const { return toScreen(bars.at(bar - 1).left, designDpi); }
 
 int ChartLayout::screenRight(int bar) const
 {

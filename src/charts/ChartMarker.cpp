@@ -2,16 +2,12 @@
 
 #include <QPainter>
 
-ChartMarker::ChartMarker(const QColor &squareColour, QWidget *parent)
-    : QWidget(parent), m_squareColour(squareColour)
+ChartMarker::ChartMarker(const QColor &squareColour, QWidget *parent) : QWidget(parent), m_squareColour(squareColour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QColor ChartMarker::fillColour() const
-{
-    return m_square ? m_squareColour : QColor(255, 255, 0);
-}
+QColor ChartMarker::fillColour() const { return m_square ? m_squareColour : QColor(255, 255, 0); }
 
 void ChartMarker::blink()
 {

@@ -30,7 +30,4 @@ ChartWindows installChartWindows(CaseRecord &record, QWidget *parent)
     return windows;
 }
 
-const ChartWindows &chartWindows()
-{
-    return installed;
-}
+const ChartWindows &chartWindows() { return installed; }

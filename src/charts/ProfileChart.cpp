@@ -20,7 +20,7 @@ namespace {
 // The chart image sits at (1, 1) of the window; bars are laid out in window coordinates.
 constexpr int ImageOrigin = 1;
 constexpr int BarBaseWindow = 361; // the bars' bottom edge in the window
-constexpr int LineBase = 360;      // T = 0 on the bitmap
+constexpr int LineBase = 360; // T = 0 on the bitmap
 constexpr int PixelsPerPoint = 3;
 // Scores far outside the grid still get a label; their geometry is kept within a range
 // where the pixel arithmetic cannot overflow (everything beyond is off the bitmap anyway).
@@ -41,15 +41,9 @@ QFont chartFont(int points, bool bold)
     return font;
 }
 
-int geometryScore(int tScore)
-{
-    return std::min(drawnTScore(tScore), GeometryLimit);
-}
+int geometryScore(int tScore) { return std::min(drawnTScore(tScore), GeometryLimit); }
 
-int tScoreOf(const CaseRecord &record, int kind, int k)
-{
-    return record.scores(kind).TScores.value(k - 1, 0);
-}
+int tScoreOf(const CaseRecord &record, int kind, int k) { return record.scores(kind).TScores.value(k - 1, 0); }
 
 // A 2-pixel outline kept inside the rectangle, so the drawing never leaves the bar.
 void drawOutline(QPainter &painter, const QRect &r, const QColor &colour)
@@ -58,7 +52,8 @@ void drawOutline(QPainter &painter, const QRect &r, const QColor &colour)
         return;
     const int t = 2;
     painter.fillRect(QRect(r.left(), r.top(), r.width(), std::min(t, r.height())), colour);
-    painter.fillRect(QRect(r.left(), std::max(r.top(), r.bottom() - t + 1), r.width(), std::min(t, r.height())), colour);
+    painter.fillRect(
+        QRect(r.left(), std::max(r.top(), r.bottom() - t + 1), r.width(), std::min(t, r.height())), colour);
     painter.fillRect(QRect(r.left(), r.top(), std::min(t, r.width()), r.height()), colour);
     painter.fillRect(QRect(std::max(r.left(), r.right() - t + 1), r.top(), std::min(t, r.width()), r.height()), colour);
 }
@@ -101,10 +96,7 @@ QString ChartHeader(const CaseRecord &record, int kind)
         + QStringLiteral(" éves ") + (p.IsBoy ? layout.boyWord : layout.girlWord);
 }
 
-int drawnTScore(int tScore)
-{
-    return tScore < 0 ? 0 : tScore;
-}
+int drawnTScore(int tScore) { return tScore < 0 ? 0 : tScore; }
 
 QRect barWindowRect(int kind, int bar, int tScore)
 {
@@ -122,10 +114,7 @@ QRect barBitmapRect(int kind, int bar, int tScore)
     return r;
 }
 
-QPoint linePoint(int k, int tScore)
-{
-    return QPoint(30 + 25 * k, LineBase - PixelsPerPoint * geometryScore(tScore));
-}
+QPoint linePoint(int k, int tScore) { return QPoint(30 + 25 * k, LineBase - PixelsPerPoint * geometryScore(tScore)); }
 
 QImage DrawProfile(const CaseRecord &record, int kind, int mode)
 {
@@ -143,8 +132,8 @@ QImage DrawProfile(const CaseRecord &record, int kind, int mode)
     painter.setFont(chartFont(10, true));
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);
-    painter.drawText(QRect(40, 30, image.width(), image.height()), Qt::AlignLeft | Qt::AlignTop,
-                     ChartHeader(record, kind));
+    painter.drawText(
+        QRect(40, 30, image.width(), image.height()), Qt::AlignLeft | Qt::AlignTop, ChartHeader(record, kind));
     painter.setBackgroundMode(Qt::TransparentMode);
 
     if (mode == LineChart) {
@@ -169,7 +158,7 @@ QImage DrawProfile(const CaseRecord &record, int kind, int mode)
     painter.setFont(chartFont(8, false));
     for (int k = 1; k <= n; ++k)
         painter.drawText(QRect(25 + 25 * k, 380, image.width(), image.height()), Qt::AlignLeft | Qt::AlignTop,
-                         QString::number(drawnTScore(tScoreOf(record, kind, k))));
+            QString::number(drawnTScore(tScoreOf(record, kind, k))));
     painter.end();
     return image;
 }

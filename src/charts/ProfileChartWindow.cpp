@@ -184,13 +184,10 @@ void ProfileChartWindow::SpeedButton1Click()
 {
     if (windowServices().showHelp)
         windowServices().showHelp(m_layout.helpCaption, FixedPaths::helpFile(m_layout.helpName),
-                                  FixedPaths::notesFile(m_layout.helpName), true);
+            FixedPaths::notesFile(m_layout.helpName), true);
 }
 
-void ProfileChartWindow::Timer1Timer()
-{
-    Shape99->blink();
-}
+void ProfileChartWindow::Timer1Timer() { Shape99->blink(); }
 
 void ProfileChartWindow::showEvent(QShowEvent *event)
 {

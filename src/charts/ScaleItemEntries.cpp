@@ -21,7 +21,7 @@ QVector<ScaleItemEntry> BuildScaleItemEntries(const CaseRecord &record, int kind
             const QString number = QString::number(row.rowNumberValue());
             const QString value = r < answers.size() ? answers.valueText(r) : QString();
             entries.append({QLatin1Char('(') + value + QLatin1Char(')') + number + QLatin1Char('.') + row.Label,
-                            value != QLatin1String("0")});
+                value != QLatin1String("0")});
         }
     }
     return entries;

@@ -7,8 +7,8 @@ class CaseRecord;
 
 struct ScaleItemEntry
 {
-    QString text;  // "(" + value + ")" + row number + "." + label
-    bool ticked;   // value other than "0"
+    QString text; // "(" + value + ")" + row number + "." + label
+    bool ticked; // value other than "0"
 };
 
 // The items of one listed scale with the answers given to them: for each number of the

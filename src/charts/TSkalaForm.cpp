@@ -7,8 +7,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-TSkalaForm::TSkalaForm(CaseRecord &record, QWidget *parent)
-    : QDialog(parent), m_record(record)
+TSkalaForm::TSkalaForm(CaseRecord &record, QWidget *parent) : QDialog(parent), m_record(record)
 {
     setObjectName(QStringLiteral("TSkalaForm"));
     setWindowTitle(QStringLiteral("Az aktuális skála kérdései"));

@@ -4,5 +4,4 @@
 
 TSzuDiagForm::TSzuDiagForm(CaseRecord &record, TSkalaForm *picker, QWidget *parent)
     : ProfileChartWindow(record, Parent, picker, parent)
-{
-}
+{ }

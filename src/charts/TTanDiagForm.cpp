@@ -4,5 +4,4 @@
 
 TTanDiagForm::TTanDiagForm(CaseRecord &record, TSkalaForm *picker, QWidget *parent)
     : ProfileChartWindow(record, Teacher, picker, parent)
-{
-}
+{ }

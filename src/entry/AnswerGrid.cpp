@@ -8,8 +8,7 @@ constexpr int BorderGrip = 3; // pixels either side of a cell border that start 
 constexpr int MinimumSize = 8;
 } // namespace
 
-AnswerGrid::AnswerGrid(QWidget *parent)
-    : QTableView(parent)
+AnswerGrid::AnswerGrid(QWidget *parent) : QTableView(parent)
 {
     setObjectName(QStringLiteral("StringGrid1"));
     setMouseTracking(true);
@@ -64,8 +63,8 @@ void AnswerGrid::mousePressEvent(QMouseEvent *event)
         QTableView::mousePressEvent(event);
     else
         setFocus(Qt::MouseFocusReason);
-    emit cellPressed(cell.isValid() ? cell.row() : -1, cell.isValid() ? cell.column() : -1,
-                     event->globalPosition().toPoint());
+    emit cellPressed(
+        cell.isValid() ? cell.row() : -1, cell.isValid() ? cell.column() : -1, event->globalPosition().toPoint());
 }
 
 void AnswerGrid::mouseMoveEvent(QMouseEvent *event)

@@ -6,11 +6,10 @@ const QColor AnswerGridDelegate::FixedColour(0xF3, 0xD5, 0x94);
 
 AnswerGridDelegate::AnswerGridDelegate(QObject *keyFilter, QObject *parent)
     : QStyledItemDelegate(parent), m_keyFilter(keyFilter)
-{
-}
+{ }
 
-QWidget *AnswerGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                                          const QModelIndex &index) const
+QWidget *AnswerGridDelegate::createEditor(
+    QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (editor && m_keyFilter)

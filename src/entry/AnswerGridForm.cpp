@@ -55,8 +55,8 @@ AnswerGridForm::AnswerGridForm(CaseRecord &record, FormData data, QWidget *paren
     StringGrid1->setItemDelegate(new AnswerGridDelegate(this, StringGrid1));
     StringGrid1->setRowsResizable(!m_data.fixedRowHeight);
     StringGrid1->verticalHeader()->setDefaultSectionSize(DefaultRowHeight);
-    StringGrid1->verticalHeader()->setSectionResizeMode(m_data.fixedRowHeight ? QHeaderView::Fixed
-                                                                               : QHeaderView::Interactive);
+    StringGrid1->verticalHeader()->setSectionResizeMode(
+        m_data.fixedRowHeight ? QHeaderView::Fixed : QHeaderView::Interactive);
     QPalette palette = StringGrid1->palette();
     palette.setColor(QPalette::Base, AnswerGridDelegate::CellColour);
     StringGrid1->setPalette(palette);
@@ -102,19 +102,16 @@ AnswerGridForm::AnswerGridForm(CaseRecord &record, FormData data, QWidget *paren
 
     // Moving the selection shows the row index in the caption, as a click on a cell does.
     connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current, const QModelIndex &previous) {
-                if (current.isValid() && previous.isValid())
-                    StringGrid1Click();
-            });
+        [this](const QModelIndex &current, const QModelIndex &previous) {
+            if (current.isValid() && previous.isValid())
+                StringGrid1Click();
+        });
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-AnswerSet &AnswerGridForm::answers() const
-{
-    return m_record.answers(m_data.kind);
-}
+AnswerSet &AnswerGridForm::answers() const { return m_record.answers(m_data.kind); }
 
 void AnswerGridForm::buildPopupMenus()
 {
@@ -147,10 +144,7 @@ QMenu *AnswerGridForm::menuOfRow(int row, MenuTrigger trigger) const
     return index >= 0 && index < m_popupMenus.size() ? m_popupMenus.at(index) : nullptr;
 }
 
-int AnswerGridForm::listBox1Count() const
-{
-    return kindInfo(m_data.kind).firstResultRow;
-}
+int AnswerGridForm::listBox1Count() const { return kindInfo(m_data.kind).firstResultRow; }
 
 QString AnswerGridForm::listBox1Item(int row) const
 {
@@ -163,15 +157,9 @@ QString AnswerGridForm::rowListItem(int row) const
     return row >= 0 && row < rows.size() ? rows.at(row).text : QString();
 }
 
-int AnswerGridForm::selectedRow() const
-{
-    return StringGrid1->currentIndex().row();
-}
+int AnswerGridForm::selectedRow() const { return StringGrid1->currentIndex().row(); }
 
-int AnswerGridForm::currentColumn() const
-{
-    return StringGrid1->currentIndex().column();
-}
+int AnswerGridForm::currentColumn() const { return StringGrid1->currentIndex().column(); }
 
 void AnswerGridForm::selectRow(int row)
 {
@@ -205,8 +193,8 @@ QMenu *AnswerGridForm::addSubmenu(const QString &caption, const QString &name)
     return menu;
 }
 
-QAction *AnswerGridForm::addMenuCommand(QMenu *menu, const QString &caption, const QString &name,
-                                        std::function<void()> handler)
+QAction *AnswerGridForm::addMenuCommand(
+    QMenu *menu, const QString &caption, const QString &name, std::function<void()> handler)
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(name);
@@ -259,10 +247,7 @@ AnswerGridForm::ScoringResult AnswerGridForm::szmolj1Click(bool draw)
     return ScoringResult::Done;
 }
 
-void AnswerGridForm::szmoljrajzolj1Click()
-{
-    szmolj1Click(true);
-}
+void AnswerGridForm::szmoljrajzolj1Click() { szmolj1Click(true); }
 
 void AnswerGridForm::FormActivate()
 {
@@ -445,10 +430,7 @@ void AnswerGridForm::MenuKatt(const QString &caption)
         set.setAnswerLabel(row, label);
 }
 
-void AnswerGridForm::StringGrid1Click()
-{
-    setWindowTitle(QString::number(selectedRow()));
-}
+void AnswerGridForm::StringGrid1Click() { setWindowTitle(QString::number(selectedRow())); }
 
 void AnswerGridForm::StringGrid1MouseMove(int row, int column, int x, int y)
 {
@@ -490,6 +472,6 @@ void AnswerGridForm::statisticsCommand()
 void AnswerGridForm::Sg1Click()
 {
     if (windowServices().showHelp)
-        windowServices().showHelp(m_data.helpCaption, FixedPaths::helpFile(m_data.helpName),
-                                  FixedPaths::notesFile(m_data.helpName), true);
+        windowServices().showHelp(
+            m_data.helpCaption, FixedPaths::helpFile(m_data.helpName), FixedPaths::notesFile(m_data.helpName), true);
 }

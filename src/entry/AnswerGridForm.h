@@ -30,15 +30,15 @@ public:
     // What makes one entry window different from the others.
     struct FormData
     {
-        int kind = 0;               // QuestionnaireKind
-        QString caption;            // window caption
-        bool stayOnTop = false;     // parent and self-report windows stay on top
+        int kind = 0; // QuestionnaireKind
+        QString caption; // window caption
+        bool stayOnTop = false; // parent and self-report windows stay on top
         bool fixedRowHeight = false; // self-report: rows keep their height
         bool enterMovesDown = true;
-        bool fillDashes = false;    // self-report: "-" into rows 1..last at creation
-        QString statisticsMask;     // "*.DA1", "*.DA2", "*.DA3"
+        bool fillDashes = false; // self-report: "-" into rows 1..last at creation
+        QString statisticsMask; // "*.DA1", "*.DA2", "*.DA3"
         QString helpCaption;
-        QString helpName;           // file name in the help and notes folders
+        QString helpName; // file name in the help and notes folders
         ExamPart part = ExamPart::Parent;
     };
 
@@ -56,8 +56,8 @@ public:
     static QPoint LastPressPoint;
     static int LastHoverRow;
 
-    static const QString ResultCellMessage;  // "Ezt a cellát a program fogja számolni!!!"
-    static const QString ZeroFillLabel;      // "nullával feltöltve"
+    static const QString ResultCellMessage; // "Ezt a cellát a program fogja számolni!!!"
+    static const QString ZeroFillLabel; // "nullával feltöltve"
 
     int kind() const { return m_data.kind; }
     const FormData &formData() const { return m_data; }

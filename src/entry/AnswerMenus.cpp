@@ -7,20 +7,17 @@
 namespace {
 
 // The problem-item captions are the same on all three forms.
-const std::initializer_list<const char *> ProblemItemCaptions = {
-    "0=nem igaz;", "1=néha vagy valamennyire igaz;", "2=nagyon igaz vagy gyakran igaz;"};
+const std::initializer_list<const char *> ProblemItemCaptions
+    = {"0=nem igaz;", "1=néha vagy valamennyire igaz;", "2=nagyon igaz vagy gyakran igaz;"};
 
 // Free-text rows inside the problem-item range; they ask for details and open no menu.
-const QVector<int> ParentItemFreeTextRows = {69,  77,  98,  110, 117, 127, 132, 137, 140,
-                                             148, 153, 163, 168, 170, 172, 193, 204};
+const QVector<int> ParentItemFreeTextRows
+    = {69, 77, 98, 110, 117, 127, 132, 137, 140, 148, 153, 163, 168, 170, 172, 193, 204};
 const QVector<int> TeacherItemFreeTextRows = {35, 56, 68, 75, 90, 105, 110, 120, 125, 127, 129, 150, 161};
-const QVector<int> SelfReportItemFreeTextRows = {57,  65,  86,  98,  105, 115, 120, 125, 128,
-                                                 137, 142, 152, 157, 159, 161, 182, 193};
+const QVector<int> SelfReportItemFreeTextRows
+    = {57, 65, 86, 98, 105, 115, 120, 125, 128, 137, 142, 152, 157, 159, 161, 182, 193};
 
-QString popupName(int number)
-{
-    return QStringLiteral("PopupMenu%1").arg(number);
-}
+QString popupName(int number) { return QStringLiteral("PopupMenu%1").arg(number); }
 
 void addMenu(FormMenus &form, int number, std::initializer_list<const char *> captions)
 {
@@ -62,16 +59,19 @@ QVector<int> between(int first, int last, const QVector<int> &except = {})
 FormMenus parentMenus()
 {
     FormMenus f;
-    addMenu(f, 1, {"0=nem ismert;", "1=0-7 osztály;", "2=általános iskola 8 osztály;", "3=szakmunkás;",
-                   "4=középiskola;", "5=főiskola;", "6=egyetem;"});
-    addMenu(f, 2, {"0=nem ismert;", "1=aktív dolgozó;", "2=munkanélküli;", "3=nyugdíjas, leszázalékolt;", "4=GYES;",
-                   "5=főfoglalkozású szülő;", "6=eltartott;", "7=meghalt;"});
-    addMenu(f, 3, {"0=nem ismert;", "1=eredeti teljes család;", "2=csonka család (csak anya);",
-                   "3=csonka család (csak apa);", "4=teljes család nevelőanyával;", "5=teljes család nevelőapával;",
-                   "6=család egyéb rokonnal;"});
-    addMenu(f, 4, {"1=nincs testvér;", "2=kettőből idősebb;", "3=kettőből fiatalabb;", "4=háromból idősebb;",
-                   "5=háromból középső;", "6=háromból fiatalabb;", "7=többől idősebb;", "8=többől középső;",
-                   "9=többől fiatalabb;"});
+    addMenu(f, 1,
+        {"0=nem ismert;", "1=0-7 osztály;", "2=általános iskola 8 osztály;", "3=szakmunkás;", "4=középiskola;",
+            "5=főiskola;", "6=egyetem;"});
+    addMenu(f, 2,
+        {"0=nem ismert;", "1=aktív dolgozó;", "2=munkanélküli;", "3=nyugdíjas, leszázalékolt;", "4=GYES;",
+            "5=főfoglalkozású szülő;", "6=eltartott;", "7=meghalt;"});
+    addMenu(f, 3,
+        {"0=nem ismert;", "1=eredeti teljes család;", "2=csonka család (csak anya);", "3=csonka család (csak apa);",
+            "4=teljes család nevelőanyával;", "5=teljes család nevelőapával;", "6=család egyéb rokonnal;"});
+    addMenu(f, 4,
+        {"1=nincs testvér;", "2=kettőből idősebb;", "3=kettőből fiatalabb;", "4=háromból idősebb;",
+            "5=háromból középső;", "6=háromból fiatalabb;", "7=többől idősebb;", "8=többől középső;",
+            "9=többől fiatalabb;"});
     addMenu(f, 5, {"1=nincs;", "2=van;"});
     addMenu(f, 6, {"0=nem iker;", "1=egypetéjű;", "2=kétpetéjű;", "3=többes iker;"});
     addMenu(f, 7, {"0=problémamentes;", "1=problémás;"});
@@ -123,20 +123,22 @@ FormMenus parentMenus()
 FormMenus teacherMenus()
 {
     FormMenus f;
-    addMenu(f, 1, {"0=nem ismert;", "1=0-7 osztály;", "2=általános iskola 8 osztály;", "3=szakmunkás;",
-                   "4=középiskola;", "5=főiskola;", "6=egyetem;"});
-    addMenu(f, 2, {"0=nem ismert;", "1=aktív dolgozó;", "2=munkanélküli;", "3=nyugdíjas, leszázalékolt;", "4=GYES;",
-                   "5=főfoglalkozású szülő;", "6=eltartott;", "7=meghalt;"});
-    addMenu(f, 3, {"0=nem ismert;", "1=eredeti teljes család;", "2=csonka család (csak anya);",
-                   "3=csonka család (csak apa);", "4=teljes család nevelőanyával;", "5=teljes család nevelőapával;",
-                   "6=család egyéb rokonnal;"});
+    addMenu(f, 1,
+        {"0=nem ismert;", "1=0-7 osztály;", "2=általános iskola 8 osztály;", "3=szakmunkás;", "4=középiskola;",
+            "5=főiskola;", "6=egyetem;"});
+    addMenu(f, 2,
+        {"0=nem ismert;", "1=aktív dolgozó;", "2=munkanélküli;", "3=nyugdíjas, leszázalékolt;", "4=GYES;",
+            "5=főfoglalkozású szülő;", "6=eltartott;", "7=meghalt;"});
+    addMenu(f, 3,
+        {"0=nem ismert;", "1=eredeti teljes család;", "2=csonka család (csak anya);", "3=csonka család (csak apa);",
+            "4=teljes család nevelőanyával;", "5=teljes család nevelőapával;", "6=család egyéb rokonnal;"});
     addMenu(f, 5, {"1=nincs;", "2=van;"});
     addMenu(f, 12, {"1=nem tudom;", "2=nem;", "3=igen;"});
     addMenu(f, 13, {"1=nem;", "2=igen;"});
     addMenu(f, 14, {"1=rossz;", "2=átlag alatti;", "3=átlagos;", "4=jó;", "5=kiemelkedő;"});
-    addMenu(f, 15, {"1=nagyon az átlag alatt;", "2=jelentősen az átlag alatt;", "3=kicsit az átlag alatt;",
-                    "4=átlagos;", "5=kicsit az átlag felett;", "6=jelentősen az átlag felett;",
-                    "7=nagyon az átlag felett;"});
+    addMenu(f, 15,
+        {"1=nagyon az átlag alatt;", "2=jelentősen az átlag alatt;", "3=kicsit az átlag alatt;", "4=átlagos;",
+            "5=kicsit az átlag felett;", "6=jelentősen az átlag felett;", "7=nagyon az átlag felett;"});
     addMenu(f, 17, ProblemItemCaptions);
 
     addRule(f, {5, 7}, 1);
@@ -192,12 +194,9 @@ int FormMenus::menuFor(int rowNumber, MenuTrigger trigger) const
         if (!rule.rowNumbers.contains(rowNumber))
             continue;
         switch (trigger) {
-        case MenuTrigger::Press:
-            return rule.onPress;
-        case MenuTrigger::DoubleClick:
-            return rule.onDoubleClick;
-        case MenuTrigger::Key:
-            return rule.onKey;
+        case MenuTrigger::Press: return rule.onPress;
+        case MenuTrigger::DoubleClick: return rule.onDoubleClick;
+        case MenuTrigger::Key: return rule.onKey;
         }
     }
     return -1;

@@ -7,7 +7,7 @@
 // One answer popup menu of an entry window; every caption reads code "=" label ";".
 struct AnswerMenu
 {
-    QString name;         // "PopupMenu23"
+    QString name; // "PopupMenu23"
     QStringList captions; // "0=nem igaz;", ... in menu order
 };
 
@@ -18,7 +18,7 @@ enum class MenuTrigger { Press, DoubleClick, Key };
 struct MenuRule
 {
     QVector<int> rowNumbers; // printed row numbers as integers
-    int onPress = -1;        // indexes into FormMenus::menus, -1 for none
+    int onPress = -1; // indexes into FormMenus::menus, -1 for none
     int onDoubleClick = -1;
     int onKey = -1;
 };

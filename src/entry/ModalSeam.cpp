@@ -9,10 +9,7 @@
 
 static ModalSeam *installedSeam = nullptr;
 
-QAction *ModalSeam::popupMenu(QMenu *menu, const QPoint &screenPos)
-{
-    return menu->exec(screenPos);
-}
+QAction *ModalSeam::popupMenu(QMenu *menu, const QPoint &screenPos) { return menu->exec(screenPos); }
 
 int ModalSeam::execDialog(QDialog *dialog)
 {
@@ -40,15 +37,11 @@ void ModalSeam::showMessage(QWidget *parent, const QString &text)
 
 bool ModalSeam::askYesNo(QWidget *parent, const QString &text)
 {
-    return QMessageBox::question(parent, QStringLiteral("MOTRA"), text,
-                                 QMessageBox::Yes | QMessageBox::No)
+    return QMessageBox::question(parent, QStringLiteral("MOTRA"), text, QMessageBox::Yes | QMessageBox::No)
         == QMessageBox::Yes;
 }
 
-void ModalSeam::openDocument(const QString &hostPath)
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(hostPath));
-}
+void ModalSeam::openDocument(const QString &hostPath) { QDesktopServices::openUrl(QUrl::fromLocalFile(hostPath)); }
 
 ModalSeam &ModalSeam::instance()
 {
@@ -56,7 +49,4 @@ ModalSeam &ModalSeam::instance()
     return installedSeam ? *installedSeam : real;
 }
 
-void ModalSeam::install(ModalSeam *seam)
-{
-    installedSeam = seam;
-}
+void ModalSeam::install(ModalSeam *seam) { installedSeam = seam; }

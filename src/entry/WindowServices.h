@@ -12,14 +12,14 @@ enum class ExamPart { PersonalData, Parent, Teacher, SelfReport, Opinion };
 // does nothing.
 struct WindowServices
 {
-    std::function<void()> showPersonalData;                  // personal data dialog, modal
-    std::function<void(ExamPart)> markPartDone;              // main window's check marks
-    std::function<void(int kind)> showChart;                 // profile chart of a questionnaire, modal
+    std::function<void()> showPersonalData; // personal data dialog, modal
+    std::function<void(ExamPart)> markPartDone; // main window's check marks
+    std::function<void(int kind)> showChart; // profile chart of a questionnaire, modal
     std::function<void(const QString &mask)> showStatAttach; // statistics attach dialog, modal
     // help and notes viewer: caption, help file and notes file as fixed paths (notes may be empty: keep the last one)
     std::function<void(const QString &caption, const QString &helpFile, const QString &notesFile, bool modal)> showHelp;
-    std::function<void(const QString &message)> showNotice;  // the program's notice box
-    std::function<void()> showResultsList;                   // the slot value list, modal
+    std::function<void(const QString &message)> showNotice; // the program's notice box
+    std::function<void()> showResultsList; // the slot value list, modal
 };
 
 WindowServices &windowServices();

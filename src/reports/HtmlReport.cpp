@@ -27,28 +27,28 @@ const SectionInfo &sectionInfo(int kind)
 {
     static const SectionInfo sections[3] = {
         {QStringLiteral("a szülő válaszai"), QStringLiteral("szulovalaszok"), QStringLiteral("szulolistak"),
-         QStringLiteral("Szülői kérdőív"),
-         {QStringLiteral("Aktivitás:"), QStringLiteral("Társas tev.:"), QStringLiteral("Isk eredm:"),
-          QStringLiteral("Összkompetencia:"), QStringLiteral("Visszahúzódás:"), QStringLiteral("Szom. panaszok:"),
-          QStringLiteral("Szor. depr.:"), QStringLiteral("Szoc. probl.:"), QStringLiteral("Gondolk. zav.:"),
-          QStringLiteral("Figy. probl.:"), QStringLiteral("Szabályszegés:"), QStringLiteral("Agresszió:"),
-          QStringLiteral("Internalizáció:"), QStringLiteral("Externalizáció:"), QStringLiteral("Összprobléma:")}},
+            QStringLiteral("Szülői kérdőív"),
+            {QStringLiteral("Aktivitás:"), QStringLiteral("Társas tev.:"), QStringLiteral("Isk eredm:"),
+                QStringLiteral("Összkompetencia:"), QStringLiteral("Visszahúzódás:"), QStringLiteral("Szom. panaszok:"),
+                QStringLiteral("Szor. depr.:"), QStringLiteral("Szoc. probl.:"), QStringLiteral("Gondolk. zav.:"),
+                QStringLiteral("Figy. probl.:"), QStringLiteral("Szabályszegés:"), QStringLiteral("Agresszió:"),
+                QStringLiteral("Internalizáció:"), QStringLiteral("Externalizáció:"), QStringLiteral("Összprobléma:")}},
         {QStringLiteral("a tanár válaszai"), QStringLiteral("tanarvalaszok"), QStringLiteral("tanarlistak"),
-         QStringLiteral("Tanári kérdőív"),
-         {QStringLiteral("Isk. eredm.:"), QStringLiteral("Isk. szorg.:"), QStringLiteral("Isk. magat.:"),
-          QStringLiteral("Tanulás:"), QStringLiteral("Boldogság:"), QStringLiteral("Össz. isk. adapt.:"),
-          QStringLiteral("Visszahúzódás:"), QStringLiteral("Szom. panaszok:"), QStringLiteral("Szor. depr.:"),
-          QStringLiteral("Szoc. probl.:"), QStringLiteral("Gondolk. zav.:"), QStringLiteral("Figy. probl.:"),
-          QStringLiteral("Szabályszegés:"), QStringLiteral("Agresszió:"), QStringLiteral("Internalizáció:"),
-          QStringLiteral("Externalizáció:"), QStringLiteral("Összprobléma:")}},
+            QStringLiteral("Tanári kérdőív"),
+            {QStringLiteral("Isk. eredm.:"), QStringLiteral("Isk. szorg.:"), QStringLiteral("Isk. magat.:"),
+                QStringLiteral("Tanulás:"), QStringLiteral("Boldogság:"), QStringLiteral("Össz. isk. adapt.:"),
+                QStringLiteral("Visszahúzódás:"), QStringLiteral("Szom. panaszok:"), QStringLiteral("Szor. depr.:"),
+                QStringLiteral("Szoc. probl.:"), QStringLiteral("Gondolk. zav.:"), QStringLiteral("Figy. probl.:"),
+                QStringLiteral("Szabályszegés:"), QStringLiteral("Agresszió:"), QStringLiteral("Internalizáció:"),
+                QStringLiteral("Externalizáció:"), QStringLiteral("Összprobléma:")}},
         {QStringLiteral("a VSZ. válaszai"), QStringLiteral("onertvalaszok"), QStringLiteral("onelistak"),
-         QStringLiteral("Önértékelő kérdőív"),
-         {QStringLiteral("Aktivitás:"), QStringLiteral("Társas tev.:"), QStringLiteral("Isk eredm:"),
-          QStringLiteral("Összkompetencia:"), QStringLiteral("Visszahúzódás:"), QStringLiteral("Szom. panaszok:"),
-          QStringLiteral("Szor. depr.:"), QStringLiteral("Szoc. probl.:"), QStringLiteral("Gondolk. zav.:"),
-          QStringLiteral("Figy. probl.:"), QStringLiteral("Szabályszegés:"), QStringLiteral("Agresszió:"),
-          QStringLiteral("Szoc. érettség:"), QStringLiteral("Internalizáció:"), QStringLiteral("Externalizáció:"),
-          QStringLiteral("Összprobléma:")}},
+            QStringLiteral("Önértékelő kérdőív"),
+            {QStringLiteral("Aktivitás:"), QStringLiteral("Társas tev.:"), QStringLiteral("Isk eredm:"),
+                QStringLiteral("Összkompetencia:"), QStringLiteral("Visszahúzódás:"), QStringLiteral("Szom. panaszok:"),
+                QStringLiteral("Szor. depr.:"), QStringLiteral("Szoc. probl.:"), QStringLiteral("Gondolk. zav.:"),
+                QStringLiteral("Figy. probl.:"), QStringLiteral("Szabályszegés:"), QStringLiteral("Agresszió:"),
+                QStringLiteral("Szoc. érettség:"), QStringLiteral("Internalizáció:"), QStringLiteral("Externalizáció:"),
+                QStringLiteral("Összprobléma:")}},
     };
     return sections[kindInfo(kind).kind - 1];
 }
@@ -130,8 +130,8 @@ void writeAnswerTable(PageWriter &page, const CaseRecord &record, int kind)
     const int rowCount = qMin<int>(kindInfo(kind).firstResultRow, qMin<int>(rows.size(), answers.size()));
     for (int r = 0; r < rowCount; ++r) {
         page.line(QStringLiteral("<TR><TD>") + htmlText(questionCaption(kind, rows[r])) + QStringLiteral("</TD>"));
-        page.withoutLineEnd(QStringLiteral("<TD>") + htmlText(answers.valueText(r)) + QStringLiteral(" (") +
-                            htmlText(answers.answerLabel(r)) + QStringLiteral(")</TD></TR>"));
+        page.withoutLineEnd(QStringLiteral("<TD>") + htmlText(answers.valueText(r)) + QStringLiteral(" (")
+            + htmlText(answers.answerLabel(r)) + QStringLiteral(")</TD></TR>"));
     }
     page.line("</TABLE>");
     page.line("</DIV><P>");
@@ -152,21 +152,22 @@ void writeScaleRow(PageWriter &page, const CaseRecord &record, int kind, int sca
         page.line(labelAndRaw);
     } else {
         page.line("<FONT COLOR=\"#ff0000\">");
-        page.line(QStringLiteral("<U id=") + info.listTogglePrefix + number +
-                  QStringLiteral(" class=Outline style=\"cursor: hand; \">"));
+        page.line(QStringLiteral("<U id=") + info.listTogglePrefix + number
+            + QStringLiteral(" class=Outline style=\"cursor: hand; \">"));
         page.line(labelAndRaw);
         page.line("</U></FONT>");
         page.line("<FONT COLOR=\"#0000ff\">");
-        page.line(QStringLiteral("<DIV id=") + info.listTogglePrefix + number +
-                  QStringLiteral("details style=\"display:None;\">"));
+        page.line(QStringLiteral("<DIV id=") + info.listTogglePrefix + number
+            + QStringLiteral("details style=\"display:None;\">"));
         for (const ScaleItemEntry &entry : BuildScaleItemEntries(record, kind, scale))
             page.line(htmlText(entry.text) + QStringLiteral("<BR>"));
         page.line("</DIV></FONT>");
     }
     page.line("</TD>");
-    page.line(QStringLiteral("<TD>") + QString::number(t) + significanceMark(t) +
-              QStringLiteral("</TD><TD bgcolor=\"dddddd\"><IMG SRC=") + bandPicture(t));
-    page.line(QStringLiteral("WIDTH=\"") + QString::number(3 * qint64(t)) + QStringLiteral("\" HEIGHT=\"9\"></TD></TR>"));
+    page.line(QStringLiteral("<TD>") + QString::number(t) + significanceMark(t)
+        + QStringLiteral("</TD><TD bgcolor=\"dddddd\"><IMG SRC=") + bandPicture(t));
+    page.line(
+        QStringLiteral("WIDTH=\"") + QString::number(3 * qint64(t)) + QStringLiteral("\" HEIGHT=\"9\"></TD></TR>"));
 }
 
 void writeScaleTable(PageWriter &page, const CaseRecord &record, int kind)
@@ -245,10 +246,7 @@ QString bandPicture(int tScore)
     return QStringLiteral("\"pp.gif\"");
 }
 
-QString rawScoreText(double rawScore)
-{
-    return QString::number(rawScore, 'f', 1).left(6);
-}
+QString rawScoreText(double rawScore) { return QString::number(rawScore, 'f', 1).left(6); }
 
 QStringList htmlReportLines(const CaseRecord &record, bool parent, bool teacher, bool selfReport)
 {
@@ -259,10 +257,10 @@ QStringList htmlReportLines(const CaseRecord &record, bool parent, bool teacher,
     page.line("<TABLE CELLSPACING=\"0\" CELLPADDING=\"0\">");
     page.line("<TR><TD bgcolor=\"000000\"><P ALIGN=Left>");
     page.line("<FONT COLOR=\"#ffffff\"><B>Személyi adatok</B></FONT></TD></TR>");
-    page.line(QStringLiteral("<TR><TD>A vizsgálat kódja: </TD><TD>") + htmlText(record.Personal.ChildCode) +
-              QStringLiteral("</TD></TR>"));
-    page.line(QStringLiteral("<TR><TD>A vizsgált személy neve: </TD><TD>") + htmlText(record.Personal.ChildName) +
-              QStringLiteral("</TD></TR>"));
+    page.line(QStringLiteral("<TR><TD>A vizsgálat kódja: </TD><TD>") + htmlText(record.Personal.ChildCode)
+        + QStringLiteral("</TD></TR>"));
+    page.line(QStringLiteral("<TR><TD>A vizsgált személy neve: </TD><TD>") + htmlText(record.Personal.ChildName)
+        + QStringLiteral("</TD></TR>"));
     page.line("</TABLE><P>");
 
     const bool selected[3] = {parent, teacher, selfReport};
@@ -277,7 +275,8 @@ QStringList htmlReportLines(const CaseRecord &record, bool parent, bool teacher,
     for (const QString &line : record.Opinion)
         page.line(htmlText(line));
     page.line(QStringLiteral("<HR><BR>") + htmlText(record.Personal.ExamDate));
-    page.line(QStringLiteral("<P ALIGN=Center>a vizsg&aacute;latot v&eacute;gezte: ") + htmlText(record.Personal.Examiner));
+    page.line(
+        QStringLiteral("<P ALIGN=Center>a vizsg&aacute;latot v&eacute;gezte: ") + htmlText(record.Personal.Examiner));
     page.line("</BODY></HTML>");
     return page.finish();
 }
@@ -287,7 +286,4 @@ void WriteHtmlReport(const CaseRecord &record, const QString &hostFile, bool par
     TextFile::writeLines(hostFile, htmlReportLines(record, parent, teacher, selfReport));
 }
 
-QString htmlReportPath(const QString &code)
-{
-    return hostPath(FixedPaths::htmlReport(code));
-}
+QString htmlReportPath(const QString &code) { return hostPath(FixedPaths::htmlReport(code)); }

@@ -10,7 +10,4 @@ QStringList memoLines(const QPlainTextEdit *memo)
     return text.split(QLatin1Char('\n'));
 }
 
-void setMemoLines(QPlainTextEdit *memo, const QStringList &lines)
-{
-    memo->setPlainText(lines.join(QLatin1Char('\n')));
-}
+void setMemoLines(QPlainTextEdit *memo, const QStringList &lines) { memo->setPlainText(lines.join(QLatin1Char('\n'))); }

@@ -8,9 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TEredmForm::TEredmForm(CaseRecord &record, QWidget *parent)
-    : QDialog(parent)
-    , m_record(record)
+TEredmForm::TEredmForm(CaseRecord &record, QWidget *parent) : QDialog(parent), m_record(record)
 {
     setObjectName(QStringLiteral("TEredmForm"));
     setWindowTitle(QStringLiteral("íme az XX tömb:"));
@@ -26,7 +24,7 @@ TEredmForm::TEredmForm(CaseRecord &record, QWidget *parent)
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     connect(ListBox1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { ListBox1Click(ListBox1->row(item)); });
+        [this](QListWidgetItem *item) { ListBox1Click(ListBox1->row(item)); });
 
     auto *labels = new QHBoxLayout;
     labels->addWidget(Label1);

@@ -16,8 +16,7 @@
 #include <QVBoxLayout>
 
 TVelemenyForm::TVelemenyForm(CaseRecord &record, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_record(record)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_record(record)
 {
     setObjectName(QStringLiteral("TVelemenyForm"));
     setWindowTitle(QStringLiteral("MOTRA: a vizsgálatvezető összefoglaló véleménye"));
@@ -84,14 +83,12 @@ void TVelemenyForm::BitBtn1Click()
 {
     // The opinion topic keeps its own notes file, like every other topic.
     if (windowServices().showHelp)
-        windowServices().showHelp(QStringLiteral("Súgó: MOTRA vélemény megírása"), FixedPaths::helpFile(QStringLiteral("velem.txt")),
-                                  FixedPaths::notesFile(QStringLiteral("velem.txt")), true);
+        windowServices().showHelp(QStringLiteral("Súgó: MOTRA vélemény megírása"),
+            FixedPaths::helpFile(QStringLiteral("velem.txt")), FixedPaths::notesFile(QStringLiteral("velem.txt")),
+            true);
 }
 
-void TVelemenyForm::BitBtn2Click()
-{
-    accept();
-}
+void TVelemenyForm::BitBtn2Click() { accept(); }
 
 void TVelemenyForm::done(int result)
 {

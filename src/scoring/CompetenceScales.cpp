@@ -37,8 +37,7 @@ Fraction gradeUnlessZero(int value, int lo, int hi)
 
 } // namespace
 
-Fraction::Fraction(qint64 n, qint64 d)
-    : num(n), den(d)
+Fraction::Fraction(qint64 n, qint64 d) : num(n), den(d)
 {
     if (den < 0) {
         num = -num;

@@ -23,8 +23,7 @@ const QString ProblemMissing[3] = {
 
 } // namespace
 
-NormFile::NormFile(const QString &fixedPath, const QString &missingNotice)
-    : m_fixedPath(fixedPath)
+NormFile::NormFile(const QString &fixedPath, const QString &missingNotice) : m_fixedPath(fixedPath)
 {
     QFile file(hostPath(fixedPath));
     if (!file.open(QIODevice::ReadOnly))
@@ -52,9 +51,9 @@ int NormFile::byteAt(qint64 offset) const
 {
     if (offset < 0 || offset >= m_bytes.size())
         throw MotraError::ioError(m_fixedPath,
-                                  QStringLiteral("A keresett adat (%1. bájt) túl van a fájl végén; a fájl csak %2 bájt hosszú, "
-                                                 "ezért sérült vagy hiányos.")
-                                      .arg(offset)
-                                      .arg(m_bytes.size()));
+            QStringLiteral("A keresett adat (%1. bájt) túl van a fájl végén; a fájl csak %2 bájt hosszú, "
+                           "ezért sérült vagy hiányos.")
+                .arg(offset)
+                .arg(m_bytes.size()));
     return static_cast<unsigned char>(m_bytes[offset]);
 }

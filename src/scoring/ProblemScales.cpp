@@ -73,6 +73,7 @@ int SumIfBothPresent(int a, int b) { return a >= 0 && b >= 0 ? a + b : -1; }
 void RequireSexCode(const ScorerInput &input)
 {
     if (input[4] != 1 && input[4] != 2)
-        throw MotraError(QStringLiteral("A vizsgált személy neme nem 1 (fiú) vagy 2 (lány), ezért a kérdőív nem számolható. "
-                                        "Kérem, javítsa a személyi adatokat."));
+        throw MotraError(
+            QStringLiteral("A vizsgált személy neme nem 1 (fiú) vagy 2 (lány), ezért a kérdőív nem számolható. "
+                           "Kérem, javítsa a személyi adatokat."));
 }

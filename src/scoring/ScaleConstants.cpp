@@ -3,14 +3,14 @@
 #include "case/Questionnaire.h"
 
 static const QVector<ProblemScaleConstants> ParentScales{
-    {9, 7, 7, 6, 0, 0, false, true},      // Visszahúzódás
-    {9, 7, 4, 4, 0, 0, false, true},      // Szomatikus panaszok
-    {14, 12, 9, 9, 0, 0, false, true},    // Szorongás, depresszió
-    {8, 7, 5, 4, 0, 0, false, true},      // Szociális problémák
-    {7, 6, 2, 1, 0, 0, false, true},      // Gondolkodási zavarok
-    {11, 9, 9, 7, 0, 0, false, true},     // Figyelmi problémák
-    {14, 12, 5, 3, 0, 0, false, true},    // Szabályszegő magatartás
-    {22, 18, 18, 13, 0, 0, false, true},  // Agresszió
+    {9, 7, 7, 6, 0, 0, false, true}, // Visszahúzódás
+    {9, 7, 4, 4, 0, 0, false, true}, // Szomatikus panaszok
+    {14, 12, 9, 9, 0, 0, false, true}, // Szorongás, depresszió
+    {8, 7, 5, 4, 0, 0, false, true}, // Szociális problémák
+    {7, 6, 2, 1, 0, 0, false, true}, // Gondolkodási zavarok
+    {11, 9, 9, 7, 0, 0, false, true}, // Figyelmi problémák
+    {14, 12, 5, 3, 0, 0, false, true}, // Szabályszegő magatartás
+    {22, 18, 18, 13, 0, 0, false, true}, // Agresszió
     {31, 27, 17, 15, 28, 36, true, true}, // Internalizáció
     {36, 30, 22, 15, 34, 28, true, true}, // Externalizáció
     {120, 0, 49, 41, 87, 70, true, true}, // Összprobléma
@@ -39,7 +39,7 @@ static const QVector<ProblemScaleConstants> SelfReportScales{
     {9, 7, 10, 10, 0, 0, false, true},
     {12, 10, 9, 8, 0, 0, false, true},
     {21, 18, 21, 20, 0, 0, false, true},
-    {16, 13, 0, 0, 0, 0, false, false},    // Szociális érettség
+    {16, 13, 0, 0, 0, 0, false, false}, // Szociális érettség
     {31, 27, 26, 33, 33, 40, true, true},
     {33, 28, 29, 30, 46, 38, true, true},
     {103, 95, 81, 80, 107, 97, true, true},

@@ -56,8 +56,7 @@ ScaleDefinitionReader::ScaleDefinitionReader(int kind)
 
 ScaleDefinitionReader::ScaleDefinitionReader(int kind, const QByteArray &bytes)
     : m_kind(kindInfo(kind).kind), m_fixedPath(FixedPaths::scaleDefinitionFile(m_kind)), m_bytes(bytes)
-{
-}
+{ }
 
 void ScaleDefinitionReader::skipLine()
 {
@@ -91,21 +90,24 @@ void ScaleDefinitionReader::readNextScale(Items &items)
     skipLine(); // the scale's title
     const QByteArray countToken = nextToken();
     if (countToken.isEmpty())
-        throw MotraError::ioError(m_fixedPath, QStringLiteral("A fájl véget ért a(z) %1. skála adatsora előtt.").arg(m_scale));
+        throw MotraError::ioError(
+            m_fixedPath, QStringLiteral("A fájl véget ért a(z) %1. skála adatsora előtt.").arg(m_scale));
     int count = 0;
     if (!parseWholeNumber(countToken, count))
-        throw MotraError::ioError(m_fixedPath, QStringLiteral("A(z) %1. skála tételszáma (\"%2\") nem egész szám.")
-                                                   .arg(m_scale)
-                                                   .arg(QString::fromLatin1(countToken.left(40))));
+        throw MotraError::ioError(m_fixedPath,
+            QStringLiteral("A(z) %1. skála tételszáma (\"%2\") nem egész szám.")
+                .arg(m_scale)
+                .arg(QString::fromLatin1(countToken.left(40))));
     if (count < 0)
-        throw MotraError::ioError(m_fixedPath, QStringLiteral("A(z) %1. skála tételszáma (%2) negatív.").arg(m_scale).arg(count));
+        throw MotraError::ioError(
+            m_fixedPath, QStringLiteral("A(z) %1. skála tételszáma (%2) negatív.").arg(m_scale).arg(count));
     for (int n = 0; n < count; ++n) {
         const QByteArray token = nextToken();
         if (token.isEmpty())
             throw MotraError::ioError(m_fixedPath,
-                                      QStringLiteral("A fájl véget ért, mielőtt a(z) %1. skála mind a(z) %2 tétele beolvasható lett volna.")
-                                          .arg(m_scale)
-                                          .arg(count));
+                QStringLiteral("A fájl véget ért, mielőtt a(z) %1. skála mind a(z) %2 tétele beolvasható lett volna.")
+                    .arg(m_scale)
+                    .arg(count));
         int item = 0;
         // An item outside the questionnaire would name an answer that does not exist.
         if (!parseWholeNumber(token, item) || item < 1 || item > ScorerInput::ItemCount)

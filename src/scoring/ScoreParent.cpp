@@ -12,8 +12,22 @@ constexpr int CorrectionAgeLimit = 11;
 
 // T-score indices (0-based) in the parent's scale order.
 enum ParentScale {
-    Activity, Social, School, TotalCompetence, Withdrawn, Somatic, AnxiousDepressed, SocialProblems,
-    Thought, Attention, RuleBreaking, Aggressive, Internalizing, Externalizing, TotalProblems, ParentScaleCount
+    Activity,
+    Social,
+    School,
+    TotalCompetence,
+    Withdrawn,
+    Somatic,
+    AnxiousDepressed,
+    SocialProblems,
+    Thought,
+    Attention,
+    RuleBreaking,
+    Aggressive,
+    Internalizing,
+    Externalizing,
+    TotalProblems,
+    ParentScaleCount
 };
 
 // Young children are compared with older norms; each step tests Társas tevékenység as it

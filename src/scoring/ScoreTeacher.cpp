@@ -36,7 +36,12 @@ void ScoreTeacher(const ScorerInput &input, int resultCount, ScorerOutput &outpu
 
     // Iskolai eredményesség as ten times the mean grade; the driver divides it back.
     const int adaptive[AdaptiveScales] = {
-        scaledMean(input, 11, 15, 10), input[22], input[23], input[24], input[25], scaledMean(input, 22, 25, 4),
+        scaledMean(input, 11, 15, 10),
+        input[22],
+        input[23],
+        input[24],
+        input[25],
+        scaledMean(input, 22, 25, 4),
     };
     int adaptiveT[AdaptiveScales];
     {

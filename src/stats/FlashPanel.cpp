@@ -2,9 +2,7 @@
 
 #include <QTimer>
 
-FlashPanel::FlashPanel(QWidget *parent)
-    : QLabel(parent)
-    , m_timer(new QTimer(this))
+FlashPanel::FlashPanel(QWidget *parent) : QLabel(parent), m_timer(new QTimer(this))
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);

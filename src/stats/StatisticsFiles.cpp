@@ -37,9 +37,9 @@ int kindOfFieldCount(qsizetype fields)
 
 struct SummaryTail
 {
-    bool empty = true;          // missing or without content
-    bool endsWithBreak = true;  // last byte is CR or LF
-    int lastKind = 0;           // kind of the last line, 0 when unknown
+    bool empty = true; // missing or without content
+    bool endsWithBreak = true; // last byte is CR or LF
+    int lastKind = 0; // kind of the last line, 0 when unknown
 };
 
 // Looks only at the end of the summary file: it grows by one line per save.
@@ -129,10 +129,7 @@ QString StatisticsHeader(int kind)
     return header;
 }
 
-void AppendText(const QString &hostFile, const QString &text)
-{
-    TextFile::appendText(hostFile, text);
-}
+void AppendText(const QString &hostFile, const QString &text) { TextFile::appendText(hostFile, text); }
 
 void AppendToSummaryFile(const CaseRecord &record)
 {

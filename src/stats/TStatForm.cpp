@@ -34,9 +34,7 @@ QPushButton *makeButton(const QString &text, const char *name, QWidget *parent, 
 }
 } // namespace
 
-TStatForm::TStatForm(CaseRecord &record, QWidget *parent)
-    : QDialog(parent)
-    , m_record(record)
+TStatForm::TStatForm(CaseRecord &record, QWidget *parent) : QDialog(parent), m_record(record)
 {
     setObjectName(QStringLiteral("TStatForm"));
     setWindowTitle(QStringLiteral("Eredmények előkészítése statisztikai feldolgozásra"));
@@ -168,8 +166,7 @@ void TStatForm::Edit1Change()
     if (kept != typed) {
         // Pasted text may carry several wrong characters at once: all of them go.
         ShowProgramInfo(QStringLiteral("A fájlnévhez használható karakterek:"),
-                        QStringLiteral("az angol ABC betűi, számjegyek,"),
-                        QStringLiteral("valamint a kötőjel és az aláhúzásjel"));
+            QStringLiteral("az angol ABC betűi, számjegyek,"), QStringLiteral("valamint a kötőjel és az aláhúzásjel"));
         m_fixingName = true;
         Edit1->setText(kept);
         Edit1->setCursorPosition(kept.size());
@@ -225,10 +222,7 @@ void TStatForm::checkChosenFile()
     }
 }
 
-void TStatForm::FileListBox1Click()
-{
-    checkChosenFile();
-}
+void TStatForm::FileListBox1Click() { checkChosenFile(); }
 
 void TStatForm::BitBtn1Click()
 {
@@ -255,7 +249,7 @@ void TStatForm::BitBtn1Click()
             // Header and first line in one write, so a failure cannot leave a file
             // that has a header and no line.
             AppendText(hostPath(FixedPaths::StatFolder + name + m_extension),
-                       StatisticsHeader(m_record.CurrentKind) + StatisticsLine(m_record));
+                StatisticsHeader(m_record.CurrentKind) + StatisticsLine(m_record));
         } else {
             return;
         }
@@ -270,19 +264,13 @@ void TStatForm::BitBtn1Click()
 void TStatForm::BitBtn2Click()
 {
     if (windowServices().showHelp)
-        windowServices().showHelp(QStringLiteral("súgó a statisztikához"), FixedPaths::helpFile(QStringLiteral("stat.hlp")),
-                                  FixedPaths::notesFile(QStringLiteral("stat.hlp")), false);
+        windowServices().showHelp(QStringLiteral("súgó a statisztikához"),
+            FixedPaths::helpFile(QStringLiteral("stat.hlp")), FixedPaths::notesFile(QStringLiteral("stat.hlp")), false);
 }
 
-void TStatForm::Timer1Timer()
-{
-    Panel3->Timer1Timer();
-}
+void TStatForm::Timer1Timer() { Panel3->Timer1Timer(); }
 
-void TStatForm::ShowFlashWarning(const QString &message)
-{
-    Panel3->ShowFlashWarning(message);
-}
+void TStatForm::ShowFlashWarning(const QString &message) { Panel3->ShowFlashWarning(message); }
 
 void TStatForm::showEvent(QShowEvent *event)
 {

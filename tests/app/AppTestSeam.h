@@ -21,10 +21,10 @@ public:
 
     QStringList messages;
     QStringList questions;
-    QStringList dialogs;   // object names, in showing order
+    QStringList dialogs; // object names, in showing order
     QStringList documents; // host paths
-    QStringList popups;    // object names of the menus popped up
-    std::deque<bool> answers;              // answers to questions, in order; No when empty
+    QStringList popups; // object names of the menus popped up
+    std::deque<bool> answers; // answers to questions, in order; No when empty
     std::function<void(QDialog *)> onDialog; // runs while the dialog is shown
     std::function<QAction *(QMenu *)> onPopup;
 

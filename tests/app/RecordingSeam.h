@@ -29,5 +29,5 @@ public:
     }
     void showMessage(QWidget *, const QString &text) override { messages << text; }
     bool askYesNo(QWidget *, const QString &) override { return false; }
-    void openDocument(const QString &) override {}
+    void openDocument(const QString &) override { }
 };

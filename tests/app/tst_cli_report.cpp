@@ -143,16 +143,18 @@ void TestCliReport::reportSections()
     QVERIFY(inst.isValid());
     const QString file = writeCase(QStringLiteral("B1"), 2);
     const QString page = inst.root() + QStringLiteral("/b.htm");
-    QCOMPARE(runCli({QStringLiteral("report"), file, QStringLiteral("--self-report"), QStringLiteral("-o"), page}).exitCode, 0);
+    QCOMPARE(
+        runCli({QStringLiteral("report"), file, QStringLiteral("--self-report"), QStringLiteral("-o"), page}).exitCode,
+        0);
     QString text = TextFile::readLines(page).join(QLatin1Char('\n'));
     QVERIFY(text.contains(QLatin1String("onertvalaszok")));
     QVERIFY(!text.contains(QLatin1String("szulovalaszok")));
     QVERIFY(!text.contains(QLatin1String("tanarvalaszok")));
 
     QCOMPARE(runCli({QStringLiteral("report"), QStringLiteral("--teacher"), file, QStringLiteral("-o"), page,
-                     QStringLiteral("--parent")})
+                        QStringLiteral("--parent")})
                  .exitCode,
-             0);
+        0);
     text = TextFile::readLines(page).join(QLatin1Char('\n'));
     QVERIFY(text.contains(QLatin1String("szulovalaszok")));
     QVERIFY(text.contains(QLatin1String("tanarvalaszok")));
@@ -197,7 +199,8 @@ void TestCliReport::reportUnwritableOutput()
     TestInstallation inst;
     QVERIFY(inst.isValid());
     const QString file = writeCase(QStringLiteral("D1"), 4);
-    const Run run = runCli({QStringLiteral("report"), file, QStringLiteral("-o"), inst.root() + QStringLiteral("/nincs/out.htm")});
+    const Run run = runCli(
+        {QStringLiteral("report"), file, QStringLiteral("-o"), inst.root() + QStringLiteral("/nincs/out.htm")});
     QCOMPARE(run.exitCode, 1);
     QVERIFY(!run.err.isEmpty());
 }
@@ -226,9 +229,8 @@ void TestCliReport::reportScoringFailureKeepsOthers()
     QVERIFY2(run.err.contains(QStringLiteral("tanári")), qPrintable(run.err));
     QVERIFY2(run.err.contains(QLatin1String("'sok' is not a valid integer value")), qPrintable(run.err));
     QVERIFY(!run.err.contains(QStringLiteral("szülői")));
-    QVERIFY(TextFile::readLines(page).contains(QStringLiteral("<TD>sok (válasz)</TD></TR><TR><TD>") +
-                                               htmlText(questionCaption(Teacher, rows[itemRow + 1])) +
-                                               QStringLiteral("</TD>")));
+    QVERIFY(TextFile::readLines(page).contains(QStringLiteral("<TD>sok (válasz)</TD></TR><TR><TD>")
+        + htmlText(questionCaption(Teacher, rows[itemRow + 1])) + QStringLiteral("</TD>")));
 }
 
 void TestCliReport::statsOverFolderAndFiles()

@@ -46,7 +46,8 @@ Run runCli(const QStringList &args, const QString &root)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("MOTRA_ROOT"), root);
     process.setProcessEnvironment(env);
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/motra-cli"), QStringList{QStringLiteral("score")} + args);
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/motra-cli"),
+        QStringList{QStringLiteral("score")} + args);
     Run run;
     if (!process.waitForFinished(60000))
         return run;

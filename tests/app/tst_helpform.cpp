@@ -60,7 +60,7 @@ void TestHelpForm::notesTypedWithPlaceholderAreSaved()
     QVERIFY(!form.HelpChanged);
     QVERIFY(form.FormClose());
     QCOMPARE(TextFile::readLines(inst.path(NotesPath)),
-             QStringList({THelpForm::NotesPlaceholder, QStringLiteral("saját megjegyzés")}));
+        QStringList({THelpForm::NotesPlaceholder, QStringLiteral("saját megjegyzés")}));
     // the help file was not touched (it did not exist and was not edited)
     QVERIFY(!QFileInfo::exists(inst.path(HelpPath)));
 
@@ -138,7 +138,8 @@ void TestHelpForm::emptyNotesPathUsesTopicOfHelpFile()
     THelpForm form;
     ShowHelp(QStringLiteral("súgó a statisztikához"), HelpPath, NotesPath, true);
     QCOMPARE(form.NotesFilePath, NotesPath);
-    ShowHelp(QStringLiteral("Súgó: MOTRA vélemény megírása"), FixedPaths::helpFile(QStringLiteral("velem.txt")), QString(), true);
+    ShowHelp(QStringLiteral("Súgó: MOTRA vélemény megírása"), FixedPaths::helpFile(QStringLiteral("velem.txt")),
+        QString(), true);
     QCOMPARE(form.windowTitle(), QStringLiteral("Súgó: MOTRA vélemény megírása"));
     QCOMPARE(form.HelpFilePath, QStringLiteral("c:\\_halden\\motra\\help\\velem.txt"));
     QCOMPARE(form.NotesFilePath, QStringLiteral("c:\\_halden\\motra\\jegyzet\\velem.txt"));

@@ -65,12 +65,12 @@ void TestMainWindow::startsLockedWithEveryWindow()
     // The main window first, then the dialogs in the program's order; the scale picker is
     // made together with the chart windows, which need it from their creation on.
     const QStringList order = {QStringLiteral("TMainForm"), QStringLiteral("TAboutForm"), QStringLiteral("TOnertForm"),
-                               QStringLiteral("TSzemAdForm"), QStringLiteral("TSzuloForm"), QStringLiteral("TTanarForm"),
-                               QStringLiteral("TEredmForm"), QStringLiteral("TUzenetForm"), QStringLiteral("TPwForm"),
-                               QStringLiteral("THelpForm"), QStringLiteral("TStatForm"), QStringLiteral("TProgHibaForm"),
-                               QStringLiteral("TKalendForm"), QStringLiteral("TVV_lista"), QStringLiteral("TVelemenyForm"),
-                               QStringLiteral("TSkalaForm"), QStringLiteral("TSzuDiagForm"), QStringLiteral("TTanDiagForm"),
-                               QStringLiteral("TOneDiagForm"), QStringLiteral("TFelulirForm")};
+        QStringLiteral("TSzemAdForm"), QStringLiteral("TSzuloForm"), QStringLiteral("TTanarForm"),
+        QStringLiteral("TEredmForm"), QStringLiteral("TUzenetForm"), QStringLiteral("TPwForm"),
+        QStringLiteral("THelpForm"), QStringLiteral("TStatForm"), QStringLiteral("TProgHibaForm"),
+        QStringLiteral("TKalendForm"), QStringLiteral("TVV_lista"), QStringLiteral("TVelemenyForm"),
+        QStringLiteral("TSkalaForm"), QStringLiteral("TSzuDiagForm"), QStringLiteral("TTanDiagForm"),
+        QStringLiteral("TOneDiagForm"), QStringLiteral("TFelulirForm")};
     QStringList created = app.creationOrder();
     QCOMPARE(created.first(), QStringLiteral("TMainForm"));
     QCOMPARE(created.removeDuplicates(), 0);
@@ -225,8 +225,9 @@ void TestMainWindow::closeAsksBothQuestionsBeforeUnlocking()
     main->show();
     seam.answers = {true, false};
     QVERIFY(main->close());
-    QCOMPARE(seam.questions, (QStringList{QStringLiteral("MOTRA: Ki akar lépni a programból?"),
-                                          QStringLiteral("MOTRA: El akarja menteni a változásokat?")}));
+    QCOMPARE(seam.questions,
+        (QStringList{QStringLiteral("MOTRA: Ki akar lépni a programból?"),
+            QStringLiteral("MOTRA: El akarja menteni a változásokat?")}));
     QVERIFY(!main->isVisible());
     QVERIFY(QDir(inst.path(FixedPaths::ArchiveFolder)).isEmpty());
 }
@@ -265,7 +266,8 @@ void TestMainWindow::guideStepsAndBlinking()
 {
     TestInstallation inst(true);
     prepareInstallation(inst);
-    TextFile::writeLines(inst.path(FixedPaths::guideFile(1)), {QStringLiteral("Első lépés:"), QStringLiteral("új vizsgálat")});
+    TextFile::writeLines(
+        inst.path(FixedPaths::guideFile(1)), {QStringLiteral("Első lépés:"), QStringLiteral("új vizsgálat")});
     AppTestSeam seam;
     MotraApplication app({QStringLiteral("_kal=123456;"), QStringLiteral("x")});
     seam.messages.clear();
@@ -334,14 +336,16 @@ void TestMainWindow::guideTextIsSaved()
     QVERIFY(main->Button1->isEnabled());
     main->Button1->click();
     QVERIFY(!main->Button1->isEnabled());
-    QCOMPARE(TextFile::readLines(inst.path(FixedPaths::guideFile(1))), QStringList{QStringLiteral("Kezdjen új vizsgálatot!")});
+    QCOMPARE(TextFile::readLines(inst.path(FixedPaths::guideFile(1))),
+        QStringList{QStringLiteral("Kezdjen új vizsgálatot!")});
 
     // A character the file cannot hold: reported, the text stays and can be saved later.
     main->Memo1->insertPlainText(QStringLiteral(" 日"));
     main->Button1->click();
     QCOMPARE(seam.messages.size(), 1);
     QVERIFY(main->Button1->isEnabled());
-    QCOMPARE(TextFile::readLines(inst.path(FixedPaths::guideFile(1))), QStringList{QStringLiteral("Kezdjen új vizsgálatot!")});
+    QCOMPARE(TextFile::readLines(inst.path(FixedPaths::guideFile(1))),
+        QStringList{QStringLiteral("Kezdjen új vizsgálatot!")});
 }
 
 void TestMainWindow::htmlPopupItems()
@@ -353,11 +357,11 @@ void TestMainWindow::htmlPopupItems()
     QStringList texts;
     for (QAction *action : app.mainForm()->PopupMenu1->actions())
         texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(texts, (QStringList{QStringLiteral("szülői kérdőív"), QStringLiteral("tanári kérdőív"),
-                                 QStringLiteral("önértékelő kérdőív"), QStringLiteral("-"),
-                                 QStringLiteral("szülői + tanári kérdőív"), QStringLiteral("szülői + önértékelő kérdőív"),
-                                 QStringLiteral("tanári + önértékelő kérdőív"), QStringLiteral("-"),
-                                 QStringLiteral("mindhárom kérdőív")}));
+    QCOMPARE(texts,
+        (QStringList{QStringLiteral("szülői kérdőív"), QStringLiteral("tanári kérdőív"),
+            QStringLiteral("önértékelő kérdőív"), QStringLiteral("-"), QStringLiteral("szülői + tanári kérdőív"),
+            QStringLiteral("szülői + önértékelő kérdőív"), QStringLiteral("tanári + önértékelő kérdőív"),
+            QStringLiteral("-"), QStringLiteral("mindhárom kérdőív")}));
 }
 
 void TestMainWindow::htmlPopupWritesReport()
@@ -388,7 +392,8 @@ void TestMainWindow::htmlCombinationWritesPair()
     MotraApplication app({QStringLiteral("_kal=123456;"), QStringLiteral("x")});
     seam.messages.clear();
     app.record().Personal.ChildCode = QStringLiteral("HT2");
-    seam.onPopup = [](QMenu *menu) { return AppTestSeam::actionByText(menu, QStringLiteral("szülői + tanári kérdőív")); };
+    seam.onPopup
+        = [](QMenu *menu) { return AppTestSeam::actionByText(menu, QStringLiteral("szülői + tanári kérdőív")); };
     app.mainForm()->ShowHtmlPopup();
     const QString page = inst.path(QStringLiteral("c:\\_halden\\motra\\html\\HT2.htm"));
     QCOMPARE(seam.documents, QStringList{page});
@@ -427,10 +432,11 @@ void TestMainWindow::bookletsOpenThroughShell()
     main->TeacherBookletItem->trigger();
     main->SelfReportBookletItem->trigger();
     main->DescriptionItem->trigger();
-    QCOMPARE(seam.documents, (QStringList{hostPath(QStringLiteral("c:\\_halden\\motra\\help\\szulo.doc")),
-                                          hostPath(QStringLiteral("c:\\_halden\\motra\\help\\tanar.doc")),
-                                          hostPath(QStringLiteral("c:\\_halden\\motra\\help\\onert.doc")),
-                                          hostPath(QStringLiteral("c:\\_halden\\motra\\help\\mtrozsa.doc"))}));
+    QCOMPARE(seam.documents,
+        (QStringList{hostPath(QStringLiteral("c:\\_halden\\motra\\help\\szulo.doc")),
+            hostPath(QStringLiteral("c:\\_halden\\motra\\help\\tanar.doc")),
+            hostPath(QStringLiteral("c:\\_halden\\motra\\help\\onert.doc")),
+            hostPath(QStringLiteral("c:\\_halden\\motra\\help\\mtrozsa.doc"))}));
 }
 
 QTEST_MAIN(TestMainWindow)

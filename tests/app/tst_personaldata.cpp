@@ -85,7 +85,7 @@ void TestPersonalData::defaultsAndControls()
     for (QGroupBox *box : form()->findChildren<QGroupBox *>())
         titles.append(box->title());
     for (const char *title : {" A VSZ. neve vagy jeligéje ", " a VSZ. kódja ", " neme ", " életkora ",
-                              " a vizg. időpontja ", "a vizsgálat vezetője", "a vizsgálat oka"})
+             " a vizg. időpontja ", "a vizsgálat vezetője", "a vizsgálat oka"})
         QVERIFY2(titles.contains(QString::fromUtf8(title)), title);
 }
 
@@ -132,8 +132,8 @@ void TestPersonalData::closingFillsRecordRowsLabelsAndSummary()
     QVERIFY(main->Check2->isHidden());
     QVERIFY(main->ExamMenu->menuAction()->isEnabled());
     QCOMPARE(TextFile::readLines(m_inst->path(FixedPaths::PersonalSummary)),
-             (QStringList{QStringLiteral("név: (SZL9) Szabó Lili,  12 éves nő"), QStringLiteral("a vizsg. időpontja: 2004.3.5."),
-                          QStringLiteral("a vizsgálatot végezte: Dr. Kiss Anna")}));
+        (QStringList{QStringLiteral("név: (SZL9) Szabó Lili,  12 éves nő"),
+            QStringLiteral("a vizsg. időpontja: 2004.3.5."), QStringLiteral("a vizsgálatot végezte: Dr. Kiss Anna")}));
     QVERIFY(m_seam->messages.isEmpty());
 }
 
@@ -187,13 +187,20 @@ void TestPersonalData::archivedCodeWarning_data()
     QTest::addColumn<QString>("archived");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("warns");
-    QTest::newRow("same spelling") << "KISS" << "KISS" << true;
-    QTest::newRow("file in lower case") << "kiss" << "KISS" << true;
-    QTest::newRow("mixed case typed") << "Kiss" << "kIsS" << true;
-    QTest::newRow("accented letters") << "öböl" << "ÖBÖL" << true;
-    QTest::newRow("prefix only") << "KISS" << "KIS" << false;
-    QTest::newRow("longer") << "KISS" << "KISSE" << false;
-    QTest::newRow("two dots") << "AB.x" << "AB" << true;
+    QTest::newRow("same spelling") << "KISS"
+                                   << "KISS" << true;
+    QTest::newRow("file in lower case") << "kiss"
+                                        << "KISS" << true;
+    QTest::newRow("mixed case typed") << "Kiss"
+                                      << "kIsS" << true;
+    QTest::newRow("accented letters") << "öböl"
+                                      << "ÖBÖL" << true;
+    QTest::newRow("prefix only") << "KISS"
+                                 << "KIS" << false;
+    QTest::newRow("longer") << "KISS"
+                            << "KISSE" << false;
+    QTest::newRow("two dots") << "AB.x"
+                              << "AB" << true;
 }
 
 void TestPersonalData::archivedCodeWarning()
@@ -202,12 +209,12 @@ void TestPersonalData::archivedCodeWarning()
     QFETCH(QString, typed);
     QFETCH(bool, warns);
     TextFile::writeLines(m_inst->path(FixedPaths::ArchiveFolder) + QLatin1Char('/') + archived + QStringLiteral(".mtr"),
-                         {QStringLiteral("<MOTRA=>")});
+        {QStringLiteral("<MOTRA=>")});
     form()->FormActivate();
     form()->Edit2->setText(typed);
     QCOMPARE(form()->overwriteWarningOn(), warns);
     QCOMPARE(form()->windowTitle(),
-             warns ? QStringLiteral("felülírásra kerül: ") + typed : QStringLiteral("MOTRA személyi adatok"));
+        warns ? QStringLiteral("felülírásra kerül: ") + typed : QStringLiteral("MOTRA személyi adatok"));
     // When the code stops matching the normal caption comes back at once.
     form()->Edit2->setText(typed + QStringLiteral("Z"));
     QVERIFY(!form()->overwriteWarningOn());
@@ -247,7 +254,7 @@ void TestPersonalData::markerAndCaptionBlink()
         QVERIFY(shapes[tick] != shapes[tick - 1]);
     QVERIFY(shapes.contains(QColor(Qt::yellow)));
     QVERIFY(form()->Shape1->pixmap().toImage().pixelColor(1, 1) != form()->Shape1->pixmap().toImage().pixelColor(10, 10)
-            || shapes.last() == QColor(Qt::yellow));
+        || shapes.last() == QColor(Qt::yellow));
     int changes = 0;
     for (int tick = 1; tick <= 8; ++tick)
         changes += captions[tick] != captions[tick - 1];
@@ -320,7 +327,8 @@ void TestPersonalData::listEditorWritesOnlyChanges()
 
 void TestPersonalData::listEditorCloseBoxDiscards()
 {
-    m_seam->onDialog = [](QDialog *d) { static_cast<TVV_lista *>(d)->Memo1->insertPlainText(QStringLiteral("eldobva")); };
+    m_seam->onDialog
+        = [](QDialog *d) { static_cast<TVV_lista *>(d)->Memo1->insertPlainText(QStringLiteral("eldobva")); };
     form()->SpeedButton3->click();
     QCOMPARE(m_inst->readBytes(FixedPaths::ExaminerList), QByteArray("Dr. Kiss Anna\r\nNagy P\xe9ter\r\n"));
 }

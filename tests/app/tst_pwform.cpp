@@ -37,12 +37,24 @@ void TestPwForm::refusedChanges_data()
     QTest::addColumn<QString>("oldPassword");
     QTest::addColumn<QString>("newPassword");
     QTest::addColumn<QString>("confirmation");
-    QTest::newRow("5 digits") << "123456789" << "12345" << "12345";
-    QTest::newRow("10 digits") << "123456789" << "1234567890" << "1234567890";
-    QTest::newRow("letter") << "123456789" << "12345a" << "12345a";
-    QTest::newRow("wrong old") << "123456788" << "654321" << "654321";
-    QTest::newRow("confirmation differs") << "123456789" << "654321" << "654322";
-    QTest::newRow("empty new") << "123456789" << "" << "";
+    QTest::newRow("5 digits") << "123456789"
+                              << "12345"
+                              << "12345";
+    QTest::newRow("10 digits") << "123456789"
+                               << "1234567890"
+                               << "1234567890";
+    QTest::newRow("letter") << "123456789"
+                            << "12345a"
+                            << "12345a";
+    QTest::newRow("wrong old") << "123456788"
+                               << "654321"
+                               << "654321";
+    QTest::newRow("confirmation differs") << "123456789"
+                                          << "654321"
+                                          << "654322";
+    QTest::newRow("empty new") << "123456789"
+                               << ""
+                               << "";
 }
 
 void TestPwForm::refusedChanges()

@@ -69,12 +69,18 @@ void TestSmallDialogs::overwriteConfirmation()
     // Closed without a button: not confirmed.
     QVERIFY(!form.confirmOverwrite(QStringLiteral("adat.da1")));
 
-    seam.onExec = [&](QDialog *) { form.BitBtn2Click(); return form.result(); };
+    seam.onExec = [&](QDialog *) {
+        form.BitBtn2Click();
+        return form.result();
+    };
     QVERIFY(form.confirmOverwrite(QStringLiteral("adat.da1")));
     QCOMPARE(reloads, 0);
 
     // A new showing starts unconfirmed again; "Mégse" makes the caller reload.
-    seam.onExec = [&](QDialog *) { form.BitBtn1Click(); return form.result(); };
+    seam.onExec = [&](QDialog *) {
+        form.BitBtn1Click();
+        return form.result();
+    };
     QVERIFY(!form.confirmOverwrite(QStringLiteral("adat.da1")));
     QCOMPARE(reloads, 1);
 }

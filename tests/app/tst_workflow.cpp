@@ -37,10 +37,7 @@ private slots:
     void scalePickerJumpsInTheEntryGrid();
 };
 
-static void unlock(MotraApplication &app)
-{
-    QTest::keyClicks(app.mainForm()->Edit2, QStringLiteral("123456"));
-}
+static void unlock(MotraApplication &app) { QTest::keyClicks(app.mainForm()->Edit2, QStringLiteral("123456")); }
 
 void TestWorkflow::newShowsPersonalDataOnce()
 {
@@ -131,7 +128,7 @@ void TestWorkflow::newKeepsExaminerClearsLabelsAndOpinion()
     QVERIFY(!main->Label2->isDone());
     QVERIFY(!main->Label5->isDone());
     QVERIFY(!main->Check1->isHidden()); // the dialog just closed again
-    QVERIFY(!main->Image5->isHidden());  // once shown, the outputs stay
+    QVERIFY(!main->Image5->isHidden()); // once shown, the outputs stay
 }
 
 void TestWorkflow::questionnaireAtStepThreeAdvances()
@@ -175,7 +172,7 @@ void TestWorkflow::markPartDoneShowsOutputs()
     QVERIFY(!main->Check4->isHidden());
     QVERIFY(main->Label4->isDone());
     for (QWidget *w : {static_cast<QWidget *>(main->Image5), static_cast<QWidget *>(main->Image6),
-                       static_cast<QWidget *>(main->Image8), static_cast<QWidget *>(main->Label5)})
+             static_cast<QWidget *>(main->Image8), static_cast<QWidget *>(main->Label5)})
         QVERIFY(!w->isHidden());
     windowServices().markPartDone(ExamPart::Opinion);
     QVERIFY(!main->Check5->isHidden());
@@ -198,10 +195,11 @@ void TestWorkflow::saveWritesArchiveRecentAndSummary()
     app.mainForm()->NewExamination();
     seam.messages.clear(); // the bare installation has no chart backgrounds to reset from
     app.mainForm()->SaveItem->trigger();
-    QCOMPARE(seam.messages, QStringList{QStringLiteral("lemezre írva: MM1, statisztika csatolva: MM1 =>> stat\\_sum.dat")});
+    QCOMPARE(
+        seam.messages, QStringList{QStringLiteral("lemezre írva: MM1, statisztika csatolva: MM1 =>> stat\\_sum.dat")});
     QVERIFY(QFile::exists(inst.path(QStringLiteral("c:\\_halden\\motra\\archivum\\MM1.mtr"))));
     QCOMPARE(TextFile::readLines(inst.path(FixedPaths::RecentList)),
-             QStringList{QStringLiteral("c:\\_halden\\motra\\archivum\\MM1.mtr")});
+        QStringList{QStringLiteral("c:\\_halden\\motra\\archivum\\MM1.mtr")});
     const QStringList summary = TextFile::readLines(inst.path(FixedPaths::SummaryStatFile));
     QVERIFY(!summary.isEmpty());
     QVERIFY(summary.last().contains(QStringLiteral("MM1")));

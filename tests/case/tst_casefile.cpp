@@ -28,21 +28,37 @@ void fillRecord(CaseRecord &record)
         const KindInfo &info = kindInfo(kind);
         for (int row = 4; row < set.size(); ++row) {
             if (row >= info.firstResultRow) {
-                set.setValueText(row, row % 3 == 0 ? QStringLiteral("-1.0") : QString::number(row * 0.5 + kind, 'f', 1));
+                set.setValueText(
+                    row, row % 3 == 0 ? QStringLiteral("-1.0") : QString::number(row * 0.5 + kind, 'f', 1));
                 continue;
             }
             switch (row % 5) {
-            case 0: set.setValueText(row, QStringLiteral("0")); set.setAnswerLabel(row, QStringLiteral("nem igaz")); break;
-            case 1: set.setValueText(row, QStringLiteral("1")); set.setAnswerLabel(row, QStringLiteral("néha vagy valamennyire igaz")); break;
-            case 2: set.setValueText(row, QString()); set.setAnswerLabel(row, QStringLiteral("-")); break;
-            case 3: set.setValueText(row, QStringLiteral("foci, úszás; ő ű")); set.setAnswerLabel(row, QStringLiteral("a=b címke")); break;
-            default: set.setValueText(row, QStringLiteral("-")); set.setAnswerLabel(row, QString()); break;
+            case 0:
+                set.setValueText(row, QStringLiteral("0"));
+                set.setAnswerLabel(row, QStringLiteral("nem igaz"));
+                break;
+            case 1:
+                set.setValueText(row, QStringLiteral("1"));
+                set.setAnswerLabel(row, QStringLiteral("néha vagy valamennyire igaz"));
+                break;
+            case 2:
+                set.setValueText(row, QString());
+                set.setAnswerLabel(row, QStringLiteral("-"));
+                break;
+            case 3:
+                set.setValueText(row, QStringLiteral("foci, úszás; ő ű"));
+                set.setAnswerLabel(row, QStringLiteral("a=b címke"));
+                break;
+            default:
+                set.setValueText(row, QStringLiteral("-"));
+                set.setAnswerLabel(row, QString());
+                break;
             }
         }
     }
     record.answers(Parent).setValueText(100, QString(5000, QLatin1Char('x')));
     record.Opinion = {QStringLiteral("Első sor: <vélemény=x>."), QString(), QStringLiteral("  behúzott ő ű"),
-                      QString(5000, QChar(u'é')), QStringLiteral("utolsó")};
+        QString(5000, QChar(u'é')), QStringLiteral("utolsó")};
 }
 
 void writeBytes(const QString &path, const QByteArray &bytes)
@@ -153,8 +169,8 @@ void TestCaseFile::roundTrip()
         for (int row = 4; row < info.firstResultRow; ++row)
             QCOMPARE(read.answers(kind).answerLabel(row), written.answers(kind).answerLabel(row));
         // Result rows carry no label in the file: the reader leaves theirs alone.
-        QCOMPARE(read.answers(kind).answerLabel(info.firstResultRow),
-                 QStringLiteral("oldlabel%1").arg(info.firstResultRow));
+        QCOMPARE(
+            read.answers(kind).answerLabel(info.firstResultRow), QStringLiteral("oldlabel%1").arg(info.firstResultRow));
     }
     QCOMPARE(read.answers(Parent).valueText(100).size(), 5000);
     QCOMPARE(read.Opinion, written.Opinion);
@@ -173,7 +189,8 @@ void TestCaseFile::lineLayout()
     const KindInfo parent = kindInfo(Parent), teacher = kindInfo(Teacher), self = kindInfo(SelfReport);
     auto markT = [&](int kind, const KindInfo &info) {
         for (int k = 0; k < info.scaleCount; ++k)
-            record.answers(kind).setValueText(info.firstResultRow + info.scaleCount + k, QStringLiteral("T%1-%2").arg(kind).arg(k + 1));
+            record.answers(kind).setValueText(
+                info.firstResultRow + info.scaleCount + k, QStringLiteral("T%1-%2").arg(kind).arg(k + 1));
     };
     markT(Parent, parent);
     markT(Teacher, teacher);
@@ -194,9 +211,9 @@ void TestCaseFile::lineLayout()
     QCOMPARE(lines[13], QStringLiteral("KŐ-17"));
     QCOMPARE(lines[14], QStringLiteral("2"));
     QCOMPARE(lines[15], QStringLiteral("11"));
-    QCOMPARE(lines[16], QStringLiteral("-=;"));              // row 4: "-" and an empty label
+    QCOMPARE(lines[16], QStringLiteral("-=;")); // row 4: "-" and an empty label
     QCOMPARE(lines[12 + 10], QStringLiteral("0=nem igaz;")); // row 10
-    QCOMPARE(lines[12 + 202], QStringLiteral("=-;"));        // last item row: empty value, label "-"
+    QCOMPARE(lines[12 + 202], QStringLiteral("=-;")); // last item row: empty value, label "-"
     QCOMPARE(lines[245], QStringLiteral("<tanári=>"));
     QCOMPARE(lines[440], QStringLiteral("<önértékelő=>"));
     QCOMPARE(lines[664], QStringLiteral("<vélemény=KŐ-17>"));
@@ -245,17 +262,35 @@ void TestCaseFile::rowLines_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("label");
-    QTest::newRow("answer") << "0=nem igaz;" << "0" << "nem igaz";
-    QTest::newRow("empty value, label -") << "=-;" << "" << "-";
-    QTest::newRow("no =") << "foci" << "foci" << "";
-    QTest::newRow("empty line") << "" << "" << "";
-    QTest::newRow("= in free text cut") << "a=b=c;" << "a" << "b=c";
-    QTest::newRow("; in label cut") << "2=lab;el;" << "2" << "lab";
-    QTest::newRow("no ;") << "2=címke" << "2" << "";
-    QTest::newRow("; before =") << "x;y=z;" << "x;y" << "z";
+    QTest::newRow("answer") << "0=nem igaz;"
+                            << "0"
+                            << "nem igaz";
+    QTest::newRow("empty value, label -") << "=-;"
+                                          << ""
+                                          << "-";
+    QTest::newRow("no =") << "foci"
+                          << "foci"
+                          << "";
+    QTest::newRow("empty line") << ""
+                                << ""
+                                << "";
+    QTest::newRow("= in free text cut") << "a=b=c;"
+                                        << "a"
+                                        << "b=c";
+    QTest::newRow("; in label cut") << "2=lab;el;"
+                                    << "2"
+                                    << "lab";
+    QTest::newRow("no ;") << "2=címke"
+                          << "2"
+                          << "";
+    QTest::newRow("; before =") << "x;y=z;"
+                                << "x;y"
+                                << "z";
     QTest::newRow("long value") << QString(5000, QLatin1Char('v')) + "=" + QString(4000, QLatin1Char('l')) + ";"
                                 << QString(5000, QLatin1Char('v')) << QString(4000, QLatin1Char('l'));
-    QTest::newRow("tag-like row") << "<Neve=x>" << "<Neve" << "";
+    QTest::newRow("tag-like row") << "<Neve=x>"
+                                  << "<Neve"
+                                  << "";
 }
 
 void TestCaseFile::rowLines()
@@ -264,9 +299,9 @@ void TestCaseFile::rowLines()
     QFETCH(QString, value);
     QFETCH(QString, label);
     QStringList lines = filledLines();
-    lines[12 + 10] = line;   // parent row 10
-    lines[246 + 20] = line;  // teacher row 20
-    lines[441 + 1] = line;   // self-report row 1 (code row)
+    lines[12 + 10] = line; // parent row 10
+    lines[246 + 20] = line; // teacher row 20
+    lines[441 + 1] = line; // self-report row 1 (code row)
     CaseRecord record;
     readInto(record, lines);
     QCOMPARE(record.answers(Parent).valueText(10), value);
@@ -295,14 +330,22 @@ void TestCaseFile::personalTags_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("name");
-    QTest::newRow("plain") << "<Neve=Kis Pista>" << "Kis Pista";
-    QTest::newRow("> cuts the value") << "<Neve=Kis>Pista>" << "Kis";
-    QTest::newRow("empty value") << "<Neve=>" << "";
-    QTest::newRow("no closing >") << "<Neve=Kis Pista" << "Kis Pista";
-    QTest::newRow("= in value") << "<Neve=a=b>" << "a=b";
-    QTest::newRow("tag names compare exactly") << "<neve=Kis>" << "régi név";
-    QTest::newRow("blank before <") << " <Neve=Kis>" << "régi név";
-    QTest::newRow("no =") << "<Neve>" << "régi név";
+    QTest::newRow("plain") << "<Neve=Kis Pista>"
+                           << "Kis Pista";
+    QTest::newRow("> cuts the value") << "<Neve=Kis>Pista>"
+                                      << "Kis";
+    QTest::newRow("empty value") << "<Neve=>"
+                                 << "";
+    QTest::newRow("no closing >") << "<Neve=Kis Pista"
+                                  << "Kis Pista";
+    QTest::newRow("= in value") << "<Neve=a=b>"
+                                << "a=b";
+    QTest::newRow("tag names compare exactly") << "<neve=Kis>"
+                                               << "régi név";
+    QTest::newRow("blank before <") << " <Neve=Kis>"
+                                    << "régi név";
+    QTest::newRow("no =") << "<Neve>"
+                          << "régi név";
     QTest::newRow("long value") << "<Neve=" + QString(3000, QChar(u'ő')) + ">" << QString(3000, QChar(u'ő'));
 }
 
@@ -487,8 +530,9 @@ void TestCaseFile::emptyFile()
 void TestCaseFile::onlyTags()
 {
     CaseRecord record;
-    readInto(record, {QStringLiteral("<MOTRA=>"), QStringLiteral("<Neve=Csak Címkék>"), QStringLiteral("<szülői=>"),
-                      QStringLiteral("<tanári=>"), QStringLiteral("<önértékelő=>"), QStringLiteral("<vélemény=x>")});
+    readInto(record,
+        {QStringLiteral("<MOTRA=>"), QStringLiteral("<Neve=Csak Címkék>"), QStringLiteral("<szülői=>"),
+            QStringLiteral("<tanári=>"), QStringLiteral("<önértékelő=>"), QStringLiteral("<vélemény=x>")});
     QCOMPARE(record.Personal.ChildName, QStringLiteral("Csak Címkék"));
     QCOMPARE(record.Personal.ChildCode, QStringLiteral("régi"));
     for (int kind = Parent; kind <= SelfReport; ++kind) {

@@ -87,7 +87,7 @@ void TestExaminationSave::recentOrder()
         WriteCaseFile(record, record.Personal.ChildCode);
     }
     QCOMPARE(ListFiles::readRecentList(),
-             (QStringList{FixedPaths::caseFile(QStringLiteral("B")), FixedPaths::caseFile(QStringLiteral("A"))}));
+        (QStringList{FixedPaths::caseFile(QStringLiteral("B")), FixedPaths::caseFile(QStringLiteral("A"))}));
 }
 
 void TestExaminationSave::deleteThenSave()
@@ -130,14 +130,22 @@ void TestExaminationSave::baseNames_data()
 {
     QTest::addColumn<QString>("baseName");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("safe") << "Kovács_Éva-12 (2)" << "Kovács_Éva-12 (2).mtr";
-    QTest::newRow("dots inside") << "a.b" << "a.b.mtr";
-    QTest::newRow("backslash climb") << "..\\..\\x" << "______x.mtr";
-    QTest::newRow("slash") << "a/b" << "a_b.mtr";
-    QTest::newRow("slash climb") << "../../x" << "______x.mtr";
-    QTest::newRow("drive") << "c:evil" << "c_evil.mtr";
-    QTest::newRow("absolute") << "c:\\windows\\x" << "c__windows_x.mtr";
-    QTest::newRow("only dots") << ".." << "__.mtr";
+    QTest::newRow("safe") << "Kovács_Éva-12 (2)"
+                          << "Kovács_Éva-12 (2).mtr";
+    QTest::newRow("dots inside") << "a.b"
+                                 << "a.b.mtr";
+    QTest::newRow("backslash climb") << "..\\..\\x"
+                                     << "______x.mtr";
+    QTest::newRow("slash") << "a/b"
+                           << "a_b.mtr";
+    QTest::newRow("slash climb") << "../../x"
+                                 << "______x.mtr";
+    QTest::newRow("drive") << "c:evil"
+                           << "c_evil.mtr";
+    QTest::newRow("absolute") << "c:\\windows\\x"
+                              << "c__windows_x.mtr";
+    QTest::newRow("only dots") << ".."
+                               << "__.mtr";
 }
 
 void TestExaminationSave::baseNames()
@@ -160,7 +168,7 @@ void TestExaminationSave::baseNames()
     QCOMPARE(ListFiles::readRecentList(), QStringList{FixedPaths::ArchiveFolder + fileName});
     // The code itself is stored as typed.
     QCOMPARE(TextFile::readLines(inst.path(FixedPaths::ArchiveFolder + fileName))[2],
-             QStringLiteral("<Kódja=%1>").arg(baseName));
+        QStringLiteral("<Kódja=%1>").arg(baseName));
 }
 
 void TestExaminationSave::missingArchiveFolder()

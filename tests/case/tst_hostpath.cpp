@@ -56,19 +56,32 @@ private slots:
     {
         QTest::addColumn<QString>("fixed");
         QTest::addColumn<QString>("relative");
-        QTest::newRow("exact") << "c:\\_halden\\motra\\skala1.txt" << "/_halden/motra/skala1.txt";
-        QTest::newRow("upper-case drive") << "C:\\_halden\\motra\\skala1.txt" << "/_halden/motra/skala1.txt";
-        QTest::newRow("forward slashes") << "C:/_halden/motra/skala1.txt" << "/_halden/motra/skala1.txt";
-        QTest::newRow("file in other case") << "c:\\_halden\\motra\\SKALA1.TXT" << "/_halden/motra/skala1.txt";
-        QTest::newRow("help topic") << "c:\\_halden\\motra\\help\\SzemAd.hlp" << "/_halden/motra/help/szemad.hlp";
-        QTest::newRow("folders in other case") << "c:\\_HALDEN\\Motra\\HELP\\SzemAd.hlp" << "/_halden/motra/help/szemad.hlp";
-        QTest::newRow("folder in other case on disk") << "c:\\_halden\\motra\\archivum\\a.mtr" << "/_halden/motra/Archivum/a.mtr";
-        QTest::newRow("missing file keeps spelling") << "c:\\_halden\\motra\\Uj Fajl.TXT" << "/_halden/motra/Uj Fajl.TXT";
-        QTest::newRow("missing folder keeps spelling") << "c:\\_halden\\Nincs\\Ilyen\\a.txt" << "/_halden/Nincs/Ilyen/a.txt";
-        QTest::newRow("folder with backslash") << "c:\\_halden\\motra\\stat\\" << "/_halden/motra/stat/";
-        QTest::newRow("folder without backslash") << "c:\\_halden\\motra\\stat" << "/_halden/motra/stat";
-        QTest::newRow("photo program") << "c:\\qrelab\\kalauz\\nincs.bmp" << "/qrelab/kalauz/nincs.bmp";
-        QTest::newRow("drive root") << "c:\\" << "/";
+        QTest::newRow("exact") << "c:\\_halden\\motra\\skala1.txt"
+                               << "/_halden/motra/skala1.txt";
+        QTest::newRow("upper-case drive") << "C:\\_halden\\motra\\skala1.txt"
+                                          << "/_halden/motra/skala1.txt";
+        QTest::newRow("forward slashes") << "C:/_halden/motra/skala1.txt"
+                                         << "/_halden/motra/skala1.txt";
+        QTest::newRow("file in other case") << "c:\\_halden\\motra\\SKALA1.TXT"
+                                            << "/_halden/motra/skala1.txt";
+        QTest::newRow("help topic") << "c:\\_halden\\motra\\help\\SzemAd.hlp"
+                                    << "/_halden/motra/help/szemad.hlp";
+        QTest::newRow("folders in other case") << "c:\\_HALDEN\\Motra\\HELP\\SzemAd.hlp"
+                                               << "/_halden/motra/help/szemad.hlp";
+        QTest::newRow("folder in other case on disk") << "c:\\_halden\\motra\\archivum\\a.mtr"
+                                                      << "/_halden/motra/Archivum/a.mtr";
+        QTest::newRow("missing file keeps spelling") << "c:\\_halden\\motra\\Uj Fajl.TXT"
+                                                     << "/_halden/motra/Uj Fajl.TXT";
+        QTest::newRow("missing folder keeps spelling") << "c:\\_halden\\Nincs\\Ilyen\\a.txt"
+                                                       << "/_halden/Nincs/Ilyen/a.txt";
+        QTest::newRow("folder with backslash") << "c:\\_halden\\motra\\stat\\"
+                                               << "/_halden/motra/stat/";
+        QTest::newRow("folder without backslash") << "c:\\_halden\\motra\\stat"
+                                                  << "/_halden/motra/stat";
+        QTest::newRow("photo program") << "c:\\qrelab\\kalauz\\nincs.bmp"
+                                       << "/qrelab/kalauz/nincs.bmp";
+        QTest::newRow("drive root") << "c:\\"
+                                    << "/";
     }
 
     void mapping()
@@ -82,7 +95,7 @@ private slots:
     {
         QCOMPARE(hostPath(FixedPaths::Skala1), root() + QStringLiteral("/_halden/motra/skala1.txt"));
         QCOMPARE(hostPath(FixedPaths::helpFile(QStringLiteral("SzemAd.hlp"))),
-                 root() + QStringLiteral("/_halden/motra/help/szemad.hlp"));
+            root() + QStringLiteral("/_halden/motra/help/szemad.hlp"));
         QCOMPARE(hostPath(FixedPaths::StatFolder), root() + QStringLiteral("/_halden/motra/stat/"));
     }
 
@@ -114,10 +127,12 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::newRow("upper-case mask") << FixedPaths::StatFolder << "*.DA1" << QStringList{"x.da1", "Y.Da1"};
         QTest::newRow("lower-case mask") << FixedPaths::StatFolder << "*.da2" << QStringList{"z.da2"};
-        QTest::newRow("folder without backslash") << FixedPaths::StatFolderNoSlash << "*.da1" << QStringList{"x.da1", "Y.Da1"};
+        QTest::newRow("folder without backslash")
+            << FixedPaths::StatFolderNoSlash << "*.da1" << QStringList{"x.da1", "Y.Da1"};
         QTest::newRow("folder in other case") << FixedPaths::ArchiveFolder << "*.MTR" << QStringList{"a.mtr"};
         QTest::newRow("nothing matches") << FixedPaths::StatFolder << "*.da3" << QStringList{};
-        QTest::newRow("missing folder") << "c:\\_halden\\motra\\nincs\\" << "*.da1" << QStringList{};
+        QTest::newRow("missing folder") << "c:\\_halden\\motra\\nincs\\"
+                                        << "*.da1" << QStringList{};
     }
 
     void masks()

@@ -38,9 +38,11 @@ void TestListFiles::choiceLists()
     TestInstallation inst(true);
     QVERIFY(inst.isValid());
     // Stored as the user typed them: unsorted, untrimmed, duplicates and empty lines kept.
-    inst.writeBytes(file, QByteArray("Zolt\xE1n\r\n\r\n  \xC1" "bel \r\nZolt\xE1n\r\n\xD5ry \xF5r\r\n"));
+    inst.writeBytes(file,
+        QByteArray("Zolt\xE1n\r\n\r\n  \xC1"
+                   "bel \r\nZolt\xE1n\r\n\xD5ry \xF5r\r\n"));
     const QStringList expected = {QStringLiteral("Zoltán"), QString(), QStringLiteral("  Ábel "),
-                                  QStringLiteral("Zoltán"), QStringLiteral("Őry őr")};
+        QStringLiteral("Zoltán"), QStringLiteral("Őry őr")};
     QCOMPARE(ListFiles::readList(file), expected);
     QCOMPARE(ListFiles::readListOrEmpty(file), expected);
 
@@ -49,7 +51,9 @@ void TestListFiles::choiceLists()
     edited.prepend(QStringLiteral("új"));
     ListFiles::writeList(file, edited);
     QCOMPARE(ListFiles::readList(file), edited);
-    QCOMPARE(inst.readBytes(file), QByteArray("\xFAj\r\nZolt\xE1n\r\n\r\n  \xC1" "bel \r\nZolt\xE1n\r\n\xD5ry \xF5r\r\n\r\n"));
+    QCOMPARE(inst.readBytes(file),
+        QByteArray("\xFAj\r\nZolt\xE1n\r\n\r\n  \xC1"
+                   "bel \r\nZolt\xE1n\r\n\xD5ry \xF5r\r\n\r\n"));
 }
 
 void TestListFiles::missingChoiceList()
@@ -99,7 +103,7 @@ void TestListFiles::recentListFile()
     ListFiles::addToRecentList(a);
     QCOMPARE(ListFiles::readRecentList(), (QStringList{b, a}));
     QCOMPARE(inst.readBytes(FixedPaths::RecentList),
-             QByteArray("c:\\_halden\\motra\\archivum\\B.mtr\r\nc:\\_halden\\motra\\archivum\\A.mtr\r\n"));
+        QByteArray("c:\\_halden\\motra\\archivum\\B.mtr\r\nc:\\_halden\\motra\\archivum\\A.mtr\r\n"));
 }
 
 void TestListFiles::removeEntry()
@@ -144,8 +148,12 @@ void TestListFiles::personalSummary_data()
     QTest::addColumn<bool>("isBoy");
     QTest::addColumn<int>("age");
     QTest::addColumn<QByteArray>("firstLine");
-    QTest::newRow("boy") << true << 14 << QByteArray("n\xE9v: (K-1) Kis \xC1rp\xE1" "d,  14 \xE9ves f\xE9rfi");
-    QTest::newRow("girl, child") << false << 6 << QByteArray("n\xE9v: (K-1) Kis \xC1rp\xE1" "d,  6 \xE9ves n\xF5");
+    QTest::newRow("boy") << true << 14
+                         << QByteArray("n\xE9v: (K-1) Kis \xC1rp\xE1"
+                                       "d,  14 \xE9ves f\xE9rfi");
+    QTest::newRow("girl, child") << false << 6
+                                 << QByteArray("n\xE9v: (K-1) Kis \xC1rp\xE1"
+                                               "d,  6 \xE9ves n\xF5");
 }
 
 void TestListFiles::personalSummary()
@@ -163,7 +171,7 @@ void TestListFiles::personalSummary()
     personal.Examiner = QStringLiteral("Dr. Őry");
     ListFiles::writePersonalSummary(personal);
     QCOMPARE(inst.readBytes(FixedPaths::PersonalSummary),
-             firstLine + "\r\na vizsg. id\xF5pontja: 2004.3.15.\r\na vizsg\xE1latot v\xE9gezte: Dr. \xD5ry\r\n");
+        firstLine + "\r\na vizsg. id\xF5pontja: 2004.3.15.\r\na vizsg\xE1latot v\xE9gezte: Dr. \xD5ry\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestListFiles)

@@ -59,10 +59,14 @@ void TestPasswordFile::read_data()
 {
     QTest::addColumn<QByteArray>("line20");
     QTest::addColumn<QString>("password");
-    QTest::newRow("six") << Prefix + "6123456xxx" << "123456";
-    QTest::newRow("nine") << Prefix + "9987654321" << "987654321";
-    QTest::newRow("zero length") << Prefix + "0xxxxxxxxx" << "";
-    QTest::newRow("exactly long enough") << Prefix + "6123456" << "123456";
+    QTest::newRow("six") << Prefix + "6123456xxx"
+                         << "123456";
+    QTest::newRow("nine") << Prefix + "9987654321"
+                          << "987654321";
+    QTest::newRow("zero length") << Prefix + "0xxxxxxxxx"
+                                 << "";
+    QTest::newRow("exactly long enough") << Prefix + "6123456"
+                                         << "123456";
 }
 
 void TestPasswordFile::read()
@@ -92,7 +96,8 @@ void TestPasswordFile::damaged()
     TestInstallation inst(true);
     inst.writeBytes(FixedPaths::PasswordFile, bytes);
     const QString message = errorOf([] { readProgramPassword(); });
-    QVERIFY2(message.startsWith(QStringLiteral("A jelszófájl (c:\\_halden\\motra\\standard.dat) sérült: ")), qPrintable(message));
+    QVERIFY2(message.startsWith(QStringLiteral("A jelszófájl (c:\\_halden\\motra\\standard.dat) sérült: ")),
+        qPrintable(message));
     QVERIFY2(message.contains(problem), qPrintable(message));
 }
 
@@ -101,7 +106,7 @@ void TestPasswordFile::missingFile()
     TestInstallation inst(true);
     const QString readError = errorOf([] { readProgramPassword(); });
     QVERIFY2(readError.startsWith(QStringLiteral("A jelszófájl (c:\\_halden\\motra\\standard.dat) nem olvasható.")),
-             qPrintable(readError));
+        qPrintable(readError));
     QVERIFY(!errorOf([] { storeProgramPassword(QStringLiteral("123456")); }).isEmpty());
     QVERIFY(inst.readBytes(FixedPaths::PasswordFile).isEmpty());
 }
@@ -112,18 +117,42 @@ void TestPasswordFile::changeRules_data()
     QTest::addColumn<QString>("neu");
     QTest::addColumn<QString>("confirm");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("six digits") << "123456" << "654321" << "654321" << true;
-    QTest::newRow("nine digits") << "123456" << "987654321" << "987654321" << true;
-    QTest::newRow("same again") << "123456" << "123456" << "123456" << true;
-    QTest::newRow("five digits") << "123456" << "12345" << "12345" << false;
-    QTest::newRow("ten digits") << "123456" << "1234567890" << "1234567890" << false;
-    QTest::newRow("letter") << "123456" << "12345a" << "12345a" << false;
-    QTest::newRow("blank") << "123456" << "123 456" << "123 456" << false;
-    QTest::newRow("non-ASCII digits") << "123456" << "١٢٣٤٥٦" << "١٢٣٤٥٦" << false;
-    QTest::newRow("old mismatch") << "123457" << "654321" << "654321" << false;
-    QTest::newRow("old empty") << "" << "654321" << "654321" << false;
-    QTest::newRow("confirmation differs") << "123456" << "654321" << "654322" << false;
-    QTest::newRow("empty new") << "123456" << "" << "" << false;
+    QTest::newRow("six digits") << "123456"
+                                << "654321"
+                                << "654321" << true;
+    QTest::newRow("nine digits") << "123456"
+                                 << "987654321"
+                                 << "987654321" << true;
+    QTest::newRow("same again") << "123456"
+                                << "123456"
+                                << "123456" << true;
+    QTest::newRow("five digits") << "123456"
+                                 << "12345"
+                                 << "12345" << false;
+    QTest::newRow("ten digits") << "123456"
+                                << "1234567890"
+                                << "1234567890" << false;
+    QTest::newRow("letter") << "123456"
+                            << "12345a"
+                            << "12345a" << false;
+    QTest::newRow("blank") << "123456"
+                           << "123 456"
+                           << "123 456" << false;
+    QTest::newRow("non-ASCII digits") << "123456"
+                                      << "١٢٣٤٥٦"
+                                      << "١٢٣٤٥٦" << false;
+    QTest::newRow("old mismatch") << "123457"
+                                  << "654321"
+                                  << "654321" << false;
+    QTest::newRow("old empty") << ""
+                               << "654321"
+                               << "654321" << false;
+    QTest::newRow("confirmation differs") << "123456"
+                                          << "654321"
+                                          << "654322" << false;
+    QTest::newRow("empty new") << "123456"
+                               << ""
+                               << "" << false;
 }
 
 void TestPasswordFile::changeRules()

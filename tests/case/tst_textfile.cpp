@@ -35,8 +35,7 @@ private:
     }
 
     // Runs the action and returns the message of the MotraError it throws (empty when none).
-    template<typename Action>
-    static QString errorOf(Action action)
+    template<typename Action> static QString errorOf(Action action)
     {
         try {
             action();
@@ -52,18 +51,17 @@ private slots:
     void roundTripOfLetters()
     {
         const QStringList lines{QStringLiteral("áéíóöőúüű ÁÉÍÓÖŐÚÜŰ"),
-                                QStringLiteral("ä ß č ž š ř ť ď ň ĺ ľ ŕ ą ę ł ń ś ź ż ć ă â î ş ţ"),
-                                QStringLiteral("Ä Č Ž Š Ř Ť Ď Ň Ĺ Ľ Ŕ Ą Ę Ł Ń Ś Ź Ż Ć Ă Â Î Ş Ţ"),
-                                QStringLiteral("€ „idézet” – — … § ° × ÷"),
-                                QString(),
-                                QStringLiteral("\tTabulátorral kezdődő sor")};
+            QStringLiteral("ä ß č ž š ř ť ď ň ĺ ľ ŕ ą ę ł ń ś ź ż ć ă â î ş ţ"),
+            QStringLiteral("Ä Č Ž Š Ř Ť Ď Ň Ĺ Ľ Ŕ Ą Ę Ł Ń Ś Ź Ż Ć Ă Â Î Ş Ţ"),
+            QStringLiteral("€ „idézet” – — … § ° × ÷"), QString(), QStringLiteral("\tTabulátorral kezdődő sor")};
         TextFile::writeLines(path(QStringLiteral("letters.txt")), lines);
         QCOMPARE(TextFile::readLines(path(QStringLiteral("letters.txt"))), lines);
     }
 
     void bytesOnDisk()
     {
-        TextFile::writeLines(path(QStringLiteral("bytes.txt")), {QStringLiteral("őű"), QStringLiteral("ŐŰ"), QStringLiteral("a")});
+        TextFile::writeLines(
+            path(QStringLiteral("bytes.txt")), {QStringLiteral("őű"), QStringLiteral("ŐŰ"), QStringLiteral("a")});
         QCOMPARE(bytesOf(path(QStringLiteral("bytes.txt"))), QByteArray("\xF5\xFB\r\n\xD5\xDB\r\na\r\n"));
         TextFile::writeLines(path(QStringLiteral("empty.txt")), {});
         QCOMPARE(bytesOf(path(QStringLiteral("empty.txt"))), QByteArray());
@@ -118,13 +116,15 @@ private slots:
         putBytes(file, old);
 
         const QString written = errorOf([&] {
-            TextFile::writeLines(file, {QStringLiteral("első sor"), QStringLiteral("ez ") + character + QStringLiteral(" nem fér bele")});
+            TextFile::writeLines(file,
+                {QStringLiteral("első sor"), QStringLiteral("ez ") + character + QStringLiteral(" nem fér bele")});
         });
         QVERIFY(!written.isEmpty());
         QVERIFY2(written.contains(character), qPrintable(written));
         QCOMPARE(bytesOf(file), old);
 
-        const QString appended = errorOf([&] { TextFile::appendText(file, QStringLiteral("x") + character + QStringLiteral("\r\n")); });
+        const QString appended
+            = errorOf([&] { TextFile::appendText(file, QStringLiteral("x") + character + QStringLiteral("\r\n")); });
         QVERIFY(!appended.isEmpty());
         QVERIFY2(appended.contains(character), qPrintable(appended));
         QCOMPARE(bytesOf(file), old);

@@ -153,7 +153,7 @@ void TstChartWindows::activationDrawsOnce()
     window->lineButton->setChecked(true);
     window->show();
     QCOMPARE(window->chartImage()->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-             DrawProfile(*m_record, Parent, LineChart));
+        DrawProfile(*m_record, Parent, LineChart));
     window->close();
 }
 
@@ -178,7 +178,7 @@ void TstChartWindows::modeSwitchRestoresBars()
     for (ChartBar *bar : window->bars())
         QVERIFY(!bar->isVisible());
     QCOMPARE(window->chartImage()->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-             DrawProfile(*m_record, kind, LineChart));
+        DrawProfile(*m_record, kind, LineChart));
     window->colouredButton->click();
     for (ChartBar *bar : window->bars())
         QVERIFY(bar->isVisible());

@@ -59,15 +59,9 @@ static void writeWhiteBackgrounds(const TestInstallation &inst)
         QVERIFY(blank.save(inst.path(FixedPaths::chartBackground(kind)), "BMP"));
 }
 
-static void setAllTScores(CaseRecord &record, int kind, int t)
-{
-    record.scores(kind).TScores.fill(t);
-}
+static void setAllTScores(CaseRecord &record, int kind, int t) { record.scores(kind).TScores.fill(t); }
 
-static QColor pixel(const QImage &image, int x, int y)
-{
-    return QColor(image.pixel(x, y));
-}
+static QColor pixel(const QImage &image, int x, int y) { return QColor(image.pixel(x, y)); }
 
 void TstProfileChart::bandColour_data()
 {
@@ -129,9 +123,9 @@ void TstProfileChart::barGeometry_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("bar");
     QTest::addColumn<int>("t");
-    QTest::addColumn<int>("left");  // first bitmap column of the bar
+    QTest::addColumn<int>("left"); // first bitmap column of the bar
     QTest::addColumn<int>("right"); // last bitmap column of the bar
-    QTest::addColumn<int>("top");   // first bitmap row of the bar
+    QTest::addColumn<int>("top"); // first bitmap row of the bar
     QTest::newRow("parent 1, T 50") << int(Parent) << 1 << 50 << 44 << 61 << 210;
     QTest::newRow("parent 15, T 100") << int(Parent) << 15 << 100 << 390 << 407 << 60;
     QTest::newRow("parent 8, T 1") << int(Parent) << 8 << 1 << 217 << 233 << 357;
@@ -404,8 +398,8 @@ void TstProfileChart::savedToGivenFile()
     const QImage drawn = DrawAndSaveProfile(record, Teacher, LineChart, out);
     QCOMPARE(QImage(out, "BMP").convertToFormat(QImage::Format_RGB32), drawn);
     QVERIFY(!QFile::exists(inst.path(FixedPaths::TeacherChart)));
-    QVERIFY_THROWS_EXCEPTION(MotraError,
-                             DrawAndSaveProfile(record, Teacher, LineChart, inst.root() + QStringLiteral("/nincs/out.bmp")));
+    QVERIFY_THROWS_EXCEPTION(
+        MotraError, DrawAndSaveProfile(record, Teacher, LineChart, inst.root() + QStringLiteral("/nincs/out.bmp")));
 }
 
 void TstProfileChart::failedSaveKeepsOldChart()
@@ -439,7 +433,8 @@ void TstProfileChart::failedSaveKeepsOldChart()
     QVERIFY2(message.contains(FixedPaths::ParentChart), qPrintable(message));
     QCOMPARE(inst.readBytes(FixedPaths::ParentChart), old);
     // No temporary file is left behind.
-    QCOMPARE(QDir(inst.path(FixedPaths::CurrentFolder)).entryList(QDir::Files), QStringList{QStringLiteral("Akt_Diag.bmp")});
+    QCOMPARE(
+        QDir(inst.path(FixedPaths::CurrentFolder)).entryList(QDir::Files), QStringList{QStringLiteral("Akt_Diag.bmp")});
 #else
     QSKIP("needs a file size limit");
 #endif

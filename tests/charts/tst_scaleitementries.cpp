@@ -37,10 +37,14 @@ void TestScaleItemEntries::firstEntry_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ticked");
     const QString parentItem1 = QStringLiteral("67. Viselkedése életkorához képest túlságosan gyerekes.");
-    QTest::newRow("parent answered 2") << 1 << 8 << "2" << "(2)" + parentItem1 << true;
-    QTest::newRow("parent answered 0") << 1 << 8 << "0" << "(0)" + parentItem1 << false;
-    QTest::newRow("parent empty answer") << 1 << 8 << "" << "()" + parentItem1 << true;
-    QTest::newRow("parent text answer") << 1 << 10 << "x" << "(x)" + parentItem1 << true;
+    QTest::newRow("parent answered 2") << 1 << 8 << "2"
+                                       << "(2)" + parentItem1 << true;
+    QTest::newRow("parent answered 0") << 1 << 8 << "0"
+                                       << "(0)" + parentItem1 << false;
+    QTest::newRow("parent empty answer") << 1 << 8 << ""
+                                         << "()" + parentItem1 << true;
+    QTest::newRow("parent text answer") << 1 << 10 << "x"
+                                        << "(x)" + parentItem1 << true;
     QTest::newRow("teacher item 1") << 2 << 10 << "1"
                                     << "(1)26. Életkorához képest túlságosan gyerekesen viselkedik." << true;
     QTest::newRow("self-report item 1") << 3 << 8 << "0"

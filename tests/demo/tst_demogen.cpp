@@ -155,7 +155,8 @@ private slots:
             for (int sex = 0; sex < 2; ++sex) {
                 for (int z = 1; z <= 3; ++z) {
                     for (int r = 1; r <= 20; ++r)
-                        QVERIFY(uchar(bytes[((z - 1) * 21 + r) * 2 + sex]) >= uchar(bytes[((z - 1) * 21 + r - 1) * 2 + sex]));
+                        QVERIFY(uchar(bytes[((z - 1) * 21 + r) * 2 + sex])
+                            >= uchar(bytes[((z - 1) * 21 + r - 1) * 2 + sex]));
                     QVERIFY(uchar(bytes[((z - 1) * 21 + 20) * 2 + sex]) > uchar(bytes[(z - 1) * 21 * 2 + sex]));
                 }
                 for (int r = 1; r <= 60; ++r)
@@ -236,7 +237,7 @@ private slots:
             const char *name;
             QRgb colour;
         } bars[] = {{"mm.gif", qRgb(35, 40, 243)}, {"m.gif", qRgb(185, 205, 255)}, {"n.gif", qRgb(0, 206, 0)},
-                    {"p.gif", qRgb(255, 128, 0)}, {"pp.gif", qRgb(255, 20, 75)}};
+            {"p.gif", qRgb(255, 128, 0)}, {"pp.gif", qRgb(255, 20, 75)}};
         for (const auto &bar : bars) {
             QImage image(inst.path(FixedPaths::ReportFolder + QLatin1String(bar.name)), "GIF");
             QVERIFY(!image.isNull());
@@ -259,16 +260,16 @@ private slots:
     void folders()
     {
         const TestInstallation &inst = *m_inst;
-        for (const QString &folder :
-             {FixedPaths::ProgramFolder, FixedPaths::ArchiveFolder, FixedPaths::CurrentFolder, FixedPaths::PicturesFolder,
-              FixedPaths::HelpFolder, FixedPaths::NotesFolder, FixedPaths::WizardFolder, FixedPaths::ReportFolder,
-              FixedPaths::DocFolder, FixedPaths::StatFolder, FixedPaths::PhotoProgramFolder, FixedPaths::PhotoFolder})
+        for (const QString &folder : {FixedPaths::ProgramFolder, FixedPaths::ArchiveFolder, FixedPaths::CurrentFolder,
+                 FixedPaths::PicturesFolder, FixedPaths::HelpFolder, FixedPaths::NotesFolder, FixedPaths::WizardFolder,
+                 FixedPaths::ReportFolder, FixedPaths::DocFolder, FixedPaths::StatFolder,
+                 FixedPaths::PhotoProgramFolder, FixedPaths::PhotoFolder})
             QVERIFY2(QFileInfo(inst.path(folder)).isDir(), qPrintable(folder));
         QImage noPhoto(inst.path(FixedPaths::NoPhotoPicture));
         QVERIFY(!noPhoto.isNull());
         // Nothing belongs in the folders the program fills itself.
         for (const QString &folder : {FixedPaths::ArchiveFolder, FixedPaths::StatFolder, FixedPaths::DocFolder,
-                                      FixedPaths::NotesFolder, FixedPaths::PhotoFolder})
+                 FixedPaths::NotesFolder, FixedPaths::PhotoFolder})
             QVERIFY2(QDir(inst.path(folder)).isEmpty(), qPrintable(folder));
     }
 
@@ -283,10 +284,9 @@ private slots:
     {
         const TestInstallation &inst = *m_inst;
         QStringList files{FixedPaths::ExaminerList, FixedPaths::ReasonList, FixedPaths::PasswordFile,
-                          FixedPaths::Skala1,       FixedPaths::Skala2,     FixedPaths::Skala3,
-                          FixedPaths::HelpWord1,    FixedPaths::HelpCsat};
-        for (const char *topic : {"SzemAd.hlp", "megnyit.hlp", "lasted.hlp", "s_utmut.hlp", "t_utmut.hlp", "o_utmut.hlp",
-                                  "s_diag.hlp", "t_diag.hlp", "o_diag.hlp", "stat.hlp", "StatTMK.hlp", "velem.txt"})
+            FixedPaths::Skala1, FixedPaths::Skala2, FixedPaths::Skala3, FixedPaths::HelpWord1, FixedPaths::HelpCsat};
+        for (const char *topic : {"SzemAd.hlp", "megnyit.hlp", "lasted.hlp", "s_utmut.hlp", "t_utmut.hlp",
+                 "o_utmut.hlp", "s_diag.hlp", "t_diag.hlp", "o_diag.hlp", "stat.hlp", "StatTMK.hlp", "velem.txt"})
             files.append(FixedPaths::helpFile(QLatin1String(topic)));
         for (int step = 1; step <= 5; ++step)
             files.append(FixedPaths::guideFile(step));

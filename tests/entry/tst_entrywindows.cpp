@@ -51,7 +51,7 @@ public:
     int execDialog(QDialog *) override { return ++dialogs, 0; }
     void showMessage(QWidget *, const QString &text) override { messages.append(text); }
     bool askYesNo(QWidget *, const QString &) override { return false; }
-    void openDocument(const QString &) override {}
+    void openDocument(const QString &) override { }
 };
 
 struct ServiceCalls
@@ -95,12 +95,9 @@ std::unique_ptr<AnswerGridForm> makeForm(int kind, CaseRecord &record)
 {
     record.setCurrentKind(kind);
     switch (kind) {
-    case Parent:
-        return std::make_unique<TSzuloForm>(record);
-    case Teacher:
-        return std::make_unique<TTanarForm>(record);
-    default:
-        return std::make_unique<TOnertForm>(record);
+    case Parent: return std::make_unique<TSzuloForm>(record);
+    case Teacher: return std::make_unique<TTanarForm>(record);
+    default: return std::make_unique<TOnertForm>(record);
     }
 }
 
@@ -192,9 +189,12 @@ void TestEntryWindows::windowDesign_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("onTop");
     QTest::addColumn<int>("menuCount");
-    QTest::newRow("parent") << int(Parent) << "TSzuloForm" << "MOTRA szülői változat" << true << 23;
-    QTest::newRow("teacher") << int(Teacher) << "TTanarForm" << "MOTRA tanári változat" << false << 9;
-    QTest::newRow("self-report") << int(SelfReport) << "TOnertForm" << "MOTRA önétékelő változat" << true << 13;
+    QTest::newRow("parent") << int(Parent) << "TSzuloForm"
+                            << "MOTRA szülői változat" << true << 23;
+    QTest::newRow("teacher") << int(Teacher) << "TTanarForm"
+                             << "MOTRA tanári változat" << false << 9;
+    QTest::newRow("self-report") << int(SelfReport) << "TOnertForm"
+                                 << "MOTRA önétékelő változat" << true << 13;
 }
 
 void TestEntryWindows::windowDesign()
@@ -231,8 +231,8 @@ void TestEntryWindows::windowDesign()
     QVERIFY(hint->isHidden());
 
     // Creation zeroes the form's scale scores and puts "-" into every label.
-    QVERIFY(std::all_of(record.scores(kind).TScores.begin(), record.scores(kind).TScores.end(),
-                        [](int t) { return t == 0; }));
+    QVERIFY(std::all_of(
+        record.scores(kind).TScores.begin(), record.scores(kind).TScores.end(), [](int t) { return t == 0; }));
     QCOMPARE(form->listBox1Count(), kindInfo(kind).firstResultRow);
     QCOMPARE(form->listBox1Item(form->listBox1Count() - 1), QStringLiteral("-"));
     QCOMPARE(form->rowListItem(4), rowList(kind).at(4).text);
@@ -252,7 +252,9 @@ void TestEntryWindows::windowDesign()
     const QString subQuestion = kindInfo(kind).subQuestionNumber;
     if (!subQuestion.isEmpty()) {
         const int row = rowOfNumber(kind, subQuestion);
-        QVERIFY(record.answers(kind).data(record.answers(kind).index(row, 0)).toString()
+        QVERIFY(record.answers(kind)
+                    .data(record.answers(kind).index(row, 0))
+                    .toString()
                     .startsWith(kindInfo(kind).subQuestionPrefix + rowList(kind).at(row).Label));
     }
 }
@@ -272,13 +274,13 @@ void TestEntryWindows::menuBarCommands()
     };
     QCOMPARE(topCaptions(parent), QStringList({"számolj, rajzolj!", "töltsd fel...", "statisztika", "&Súgó"}));
     QCOMPARE(topCaptions(teacher),
-             QStringList({"számolj, rajzolj!", "töltsd fel...", "statisztika", "mutasd XX-t !", "&Súgó"}));
-    QCOMPARE(topCaptions(self), QStringList({"számolj, rajzolj ! ", "Töltsd_fel . . .",
-                                             "statisztika_előkészítése . . .", "           &Súgó"}));
+        QStringList({"számolj, rajzolj!", "töltsd fel...", "statisztika", "mutasd XX-t !", "&Súgó"}));
+    QCOMPARE(topCaptions(self),
+        QStringList({"számolj, rajzolj ! ", "Töltsd_fel . . .", "statisztika_előkészítése . . .", "           &Súgó"}));
     QCOMPARE(self.findChild<QAction *>("azaktulisjkvcsatolsa1")->text(),
-             QStringLiteral(". . . az aktuális jkv. csatolása későbbi feldolgozás céljából"));
-    QCOMPARE(parent.findChild<QAction *>("amaradkotnullkkal1")->text(),
-             QStringLiteral("...a tüneti skálákat nullával !"));
+        QStringLiteral(". . . az aktuális jkv. csatolása későbbi feldolgozás céljából"));
+    QCOMPARE(
+        parent.findChild<QAction *>("amaradkotnullkkal1")->text(), QStringLiteral("...a tüneti skálákat nullával !"));
 
     // The commands reach the other windows through the services.
     parent.findChild<QAction *>("azaktulisjegyzknyvcsatolsa1")->trigger();
@@ -291,12 +293,12 @@ void TestEntryWindows::menuBarCommands()
     teacher.Sg1Click();
     self.Sg1Click();
     QCOMPARE(m_calls.help,
-             QStringList({"súgó a szülői adatlap kitöltéséhez|c:\\_halden\\motra\\help\\s_utmut.hlp|"
-                          "c:\\_halden\\motra\\jegyzet\\s_utmut.hlp|modal",
-                          "súgó a tanári adatlap kitöltéséhez|c:\\_halden\\motra\\help\\t_utmut.hlp|"
-                          "c:\\_halden\\motra\\jegyzet\\t_utmut.hlp|modal",
-                          "súgó az önértékelő adatlap kitöltéséhez|c:\\_halden\\motra\\help\\o_utmut.hlp|"
-                          "c:\\_halden\\motra\\jegyzet\\o_utmut.hlp|modal"}));
+        QStringList({"súgó a szülői adatlap kitöltéséhez|c:\\_halden\\motra\\help\\s_utmut.hlp|"
+                     "c:\\_halden\\motra\\jegyzet\\s_utmut.hlp|modal",
+            "súgó a tanári adatlap kitöltéséhez|c:\\_halden\\motra\\help\\t_utmut.hlp|"
+            "c:\\_halden\\motra\\jegyzet\\t_utmut.hlp|modal",
+            "súgó az önértékelő adatlap kitöltéséhez|c:\\_halden\\motra\\help\\o_utmut.hlp|"
+            "c:\\_halden\\motra\\jegyzet\\o_utmut.hlp|modal"}));
 }
 
 void TestEntryWindows::choosingAnAnswer_data()
@@ -304,12 +306,18 @@ void TestEntryWindows::choosingAnAnswer_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("rowNumber");
     QTest::addColumn<QString>("menu");
-    QTest::newRow("parent item 1") << int(Parent) << "67" << "PopupMenu23";
-    QTest::newRow("parent last item") << int(Parent) << "203" << "PopupMenu23";
-    QTest::newRow("teacher item 1") << int(Teacher) << "26" << "PopupMenu17";
-    QTest::newRow("teacher other problems") << int(Teacher) << "160" << "PopupMenu17";
-    QTest::newRow("self-report item 1") << int(SelfReport) << "55" << "PopupMenu1";
-    QTest::newRow("self-report other problems") << int(SelfReport) << "192" << "PopupMenu1";
+    QTest::newRow("parent item 1") << int(Parent) << "67"
+                                   << "PopupMenu23";
+    QTest::newRow("parent last item") << int(Parent) << "203"
+                                      << "PopupMenu23";
+    QTest::newRow("teacher item 1") << int(Teacher) << "26"
+                                    << "PopupMenu17";
+    QTest::newRow("teacher other problems") << int(Teacher) << "160"
+                                            << "PopupMenu17";
+    QTest::newRow("self-report item 1") << int(SelfReport) << "55"
+                                        << "PopupMenu1";
+    QTest::newRow("self-report other problems") << int(SelfReport) << "192"
+                                                << "PopupMenu1";
 }
 
 void TestEntryWindows::choosingAnAnswer()
@@ -421,7 +429,8 @@ void TestEntryWindows::personalRows()
     form.StringGrid1MouseDown(2, 1, QPoint(5, 5));
     form.StringGrid1DblClick();
     QCOMPARE(m_calls.personalData, 2);
-    QCOMPARE(m_seam.messages, QStringList({"'fiú' is not a valid integer value", "'fiú' is not a valid integer value"}));
+    QCOMPARE(
+        m_seam.messages, QStringList({"'fiú' is not a valid integer value", "'fiú' is not a valid integer value"}));
 }
 
 void TestEntryWindows::parentRow16()
@@ -578,7 +587,7 @@ void TestEntryWindows::scoringOnActivation()
 
     form->FormActivate();
     QVERIFY2(m_seam.messages.isEmpty() && m_calls.notices.isEmpty(),
-             qPrintable(m_seam.messages.join('/') + m_calls.notices.join('/')));
+        qPrintable(m_seam.messages.join('/') + m_calls.notices.join('/')));
     const QRegularExpression oneDecimal(QStringLiteral("^-?\\d+\\.\\d$"));
     for (int row = info.firstResultRow; row < answers.size(); ++row)
         QVERIFY2(oneDecimal.match(answers.valueText(row)).hasMatch(), qPrintable(answers.valueText(row)));

@@ -19,81 +19,377 @@ struct SlotTag
 // Tags of the problem items, by slot. Parent slot 114 is unused (its row is the left-out
 // question), slot 107's tag starts with a blank and slot 170 has none.
 const SlotTag ParentTags[] = {
-    {49, "gyerekes"}, {50, "allergia"}, {51, "vitatkoz"}, {52, "asztmás"}, {53, "lányos-e"}, {54, "széklet"},
-    {55, "kérkedés"}, {56, "koncentr"}, {57, "kényszer"}, {58, "hiperakt"}, {59, "csüng"}, {60, "magányos"},
-    {61, "kuszavis"}, {62, "sírós"}, {63, "állatok"}, {64, "kegyetle"}, {65, "álmodozó"}, {66, "öngyilk."},
-    {67, "figyigén"}, {68, "rongsaj"}, {69, "rongmás"}, {70, "eng.otth"}, {71, "eng.isko"}, {72, "rosszevő"},
-    {73, "kapcsola"}, {74, "büntudat"}, {75, "féltéken"}, {76, "nemételt"}, {77, "félelmek"},
-    {78, "iskfélel"}, {79, "rosszgon"}, {80, "tökélete"}, {81, "nemszere"}, {82, "kitolnak"},
-    {83, "értéktel"}, {84, "megsérül"}, {85, "verekedő"}, {86, "csúfolják"}, {87, "sodródik"},
-    {88, "hallucin"}, {89, "indulato"}, {90, "egyedülv"}, {91, "hazudós"}, {92, "körömrág"}, {93, "idegessé"},
-    {94, "tic"}, {95, "lidérc"}, {96, "nemszere"}, {97, "székreke"}, {98, "félős"}, {99, "szédülős"},
-    {100, "büntudat"}, {101, "sok-evés"}, {102, "elfárado"}, {103, "túlsúlyo"}, {104, "fájdalma"},
-    {105, "fejfájás"}, {106, "hányinge"}, {107, " látásipr"}, {108, "bőrprob"}, {109, "hasfájás"},
-    {110, "hányás"}, {111, "más-szom"}, {112, "verekedő"}, {113, "orrpiszk"}, {115, "gyakonan"},
-    {116, "iskprobl"}, {117, "mozgás"}, {118, "idősebb"}, {119, "fiatalabb"}, {120, "nembeszé"},
-    {121, "kényszcs"}, {122, "elszökés"}, {123, "visít"}, {124, "titkolóz"}, {125, "vízionál"},
-    {126, "önkritik"}, {127, "gyújtoga"}, {128, "sexprobl"}, {129, "bohóckod"}, {130, "szégyenl"},
-    {131, "kevesalv"}, {132, "többalvá"}, {133, "székletj"}, {134, "beszédpr"}, {135, "elbambul"},
-    {136, "lopás"}, {137, "elcssen"}, {138, "gyüjtöge"}, {139, "furcsvis"}, {140, "gondolat"},
-    {141, "makacs"}, {142, "hangulat"}, {143, "durcás"}, {144, "gyanakvó"}, {145, "káromkod"},
-    {146, "suicgond"}, {147, "alvajáró"}, {148, "beszédes"}, {149, "ugratós"}, {150, "dühroham"},
-    {151, "sexérdek"}, {152, "ijeszt"}, {153, "ujjszopá"}, {154, "túlrende"}, {155, "alvásipr"},
-    {156, "csavarog"}, {157, "nemaktív"}, {158, "boldogta"}, {159, "harsány"}, {160, "drogfogy"},
-    {161, "vandálko"}, {162, "enurnapp"}, {163, "enurnoct"}, {164, "nyafogós"}, {165, "másnemhe"},
-    {166, "visszahú"}, {167, "aggodalm"}, {168, "dohányzi"}, {169, "alkoholt"}, {170, ""},
+    {49, "gyerekes"},
+    {50, "allergia"},
+    {51, "vitatkoz"},
+    {52, "asztmás"},
+    {53, "lányos-e"},
+    {54, "széklet"},
+    {55, "kérkedés"},
+    {56, "koncentr"},
+    {57, "kényszer"},
+    {58, "hiperakt"},
+    {59, "csüng"},
+    {60, "magányos"},
+    {61, "kuszavis"},
+    {62, "sírós"},
+    {63, "állatok"},
+    {64, "kegyetle"},
+    {65, "álmodozó"},
+    {66, "öngyilk."},
+    {67, "figyigén"},
+    {68, "rongsaj"},
+    {69, "rongmás"},
+    {70, "eng.otth"},
+    {71, "eng.isko"},
+    {72, "rosszevő"},
+    {73, "kapcsola"},
+    {74, "büntudat"},
+    {75, "féltéken"},
+    {76, "nemételt"},
+    {77, "félelmek"},
+    {78, "iskfélel"},
+    {79, "rosszgon"},
+    {80, "tökélete"},
+    {81, "nemszere"},
+    {82, "kitolnak"},
+    {83, "értéktel"},
+    {84, "megsérül"},
+    {85, "verekedő"},
+    {86, "csúfolják"},
+    {87, "sodródik"},
+    {88, "hallucin"},
+    {89, "indulato"},
+    {90, "egyedülv"},
+    {91, "hazudós"},
+    {92, "körömrág"},
+    {93, "idegessé"},
+    {94, "tic"},
+    {95, "lidérc"},
+    {96, "nemszere"},
+    {97, "székreke"},
+    {98, "félős"},
+    {99, "szédülős"},
+    {100, "büntudat"},
+    {101, "sok-evés"},
+    {102, "elfárado"},
+    {103, "túlsúlyo"},
+    {104, "fájdalma"},
+    {105, "fejfájás"},
+    {106, "hányinge"},
+    {107, " látásipr"},
+    {108, "bőrprob"},
+    {109, "hasfájás"},
+    {110, "hányás"},
+    {111, "más-szom"},
+    {112, "verekedő"},
+    {113, "orrpiszk"},
+    {115, "gyakonan"},
+    {116, "iskprobl"},
+    {117, "mozgás"},
+    {118, "idősebb"},
+    {119, "fiatalabb"},
+    {120, "nembeszé"},
+    {121, "kényszcs"},
+    {122, "elszökés"},
+    {123, "visít"},
+    {124, "titkolóz"},
+    {125, "vízionál"},
+    {126, "önkritik"},
+    {127, "gyújtoga"},
+    {128, "sexprobl"},
+    {129, "bohóckod"},
+    {130, "szégyenl"},
+    {131, "kevesalv"},
+    {132, "többalvá"},
+    {133, "székletj"},
+    {134, "beszédpr"},
+    {135, "elbambul"},
+    {136, "lopás"},
+    {137, "elcssen"},
+    {138, "gyüjtöge"},
+    {139, "furcsvis"},
+    {140, "gondolat"},
+    {141, "makacs"},
+    {142, "hangulat"},
+    {143, "durcás"},
+    {144, "gyanakvó"},
+    {145, "káromkod"},
+    {146, "suicgond"},
+    {147, "alvajáró"},
+    {148, "beszédes"},
+    {149, "ugratós"},
+    {150, "dühroham"},
+    {151, "sexérdek"},
+    {152, "ijeszt"},
+    {153, "ujjszopá"},
+    {154, "túlrende"},
+    {155, "alvásipr"},
+    {156, "csavarog"},
+    {157, "nemaktív"},
+    {158, "boldogta"},
+    {159, "harsány"},
+    {160, "drogfogy"},
+    {161, "vandálko"},
+    {162, "enurnapp"},
+    {163, "enurnoct"},
+    {164, "nyafogós"},
+    {165, "másnemhe"},
+    {166, "visszahú"},
+    {167, "aggodalm"},
+    {168, "dohányzi"},
+    {169, "alkoholt"},
+    {170, ""},
 };
 
 const SlotTag TeacherTags[] = {
-    {21, "gyerekes"}, {22, "hangosk"}, {23, "vitatkoz"}, {24, "nemfejez"}, {25, "lányos-e"}, {26, "felesel"},
-    {27, "kérkedés"}, {28, "koncentr"}, {29, "kényszer"}, {30, "hiperakt"}, {31, "csüng"}, {32, "magányos"},
-    {33, "kuszavis"}, {34, "sírós"}, {35, "izgága"}, {36, "kegyetle"}, {37, "álmodozó"}, {38, "öngyilk"},
-    {39, "figyigén"}, {40, "rongsaj"}, {41, "rongmás"}, {42, "nehezen"}, {43, "eng.isko"}, {44, "zavarja"},
-    {45, "kapcsola"}, {46, "büntudat"}, {47, "féltéken"}, {48, "nemételt"}, {49, "félelmek"},
-    {50, "iskfélel"}, {51, "rosszgon"}, {52, "tökélete"}, {53, "nemszere"}, {54, "kitolnak"},
-    {55, "értéktel"}, {56, "megsérül"}, {57, "verekedő"}, {58, "csúfoljá"}, {59, "sodródik"},
-    {60, "hallucin"}, {61, "indulato"}, {62, "egyedülv"}, {63, "hazudós"}, {64, "körömrág"}, {65, "idegessé"},
-    {66, "tic"}, {67, "szabály"}, {68, "nemszere"}, {69, "tanulás"}, {70, "félős"}, {71, "szédülős"},
-    {72, "büntudat"}, {73, "beszél"}, {74, "kimerült"}, {75, "túlsúlyo"}, {76, "fájdalma"}, {77, "fejfájás"},
-    {78, "hányinge"}, {79, "látásipr"}, {80, "bőrprob"}, {81, "hasfájás"}, {82, "hányás"}, {83, "más-szom"},
-    {84, "verekedő"}, {85, "orrpiszk"}, {86, "alszik"}, {87, "fásult"}, {88, "iskprobl"}, {89, "mozgás"},
-    {90, "idősebb"}, {91, "fiatalab"}, {92, "nemtársa"}, {93, "kényszcs"}, {94, "fegyelem"}, {95, "visít"},
-    {96, "titkolóz"}, {97, "vízionál"}, {98, "önkritik"}, {99, "rendetle"}, {100, "felelőtl"},
-    {101, "bohóckod"}, {102, "szégyenl"}, {103, "lobbanék"}, {104, "frusztrá"}, {105, "figyelem"},
-    {106, "beszédpr"}, {107, "bamba"}, {108, "megbántv"}, {109, "lop"}, {110, "gyüjtöge"}, {111, "furcsvis"},
-    {112, "gondolat"}, {113, "makacs"}, {114, "hangulat"}, {115, "duzzog"}, {116, "gyanakvó"},
-    {117, "káromkod"}, {118, "suicgond"}, {119, "alultelj"}, {120, "beszédes"}, {121, "ugratós"},
-    {122, "dühroham"}, {123, "sexérdek"}, {124, "ijeszt"}, {125, "elkésik"}, {126, "túlrende"},
-    {127, "feladat"}, {128, "csavarog"}, {129, "nemaktív"}, {130, "boldogta"}, {131, "harsány"},
-    {132, "drogfogy"}, {133, "tetszés"}, {134, "iskundor"}, {135, "félhibát"}, {136, "nyafogós"},
-    {137, "ápolatl"}, {138, "visszahú"}, {139, "aggodalm"}, {140, "dohányzi"}, {141, "alkoholt"},
+    {21, "gyerekes"},
+    {22, "hangosk"},
+    {23, "vitatkoz"},
+    {24, "nemfejez"},
+    {25, "lányos-e"},
+    {26, "felesel"},
+    {27, "kérkedés"},
+    {28, "koncentr"},
+    {29, "kényszer"},
+    {30, "hiperakt"},
+    {31, "csüng"},
+    {32, "magányos"},
+    {33, "kuszavis"},
+    {34, "sírós"},
+    {35, "izgága"},
+    {36, "kegyetle"},
+    {37, "álmodozó"},
+    {38, "öngyilk"},
+    {39, "figyigén"},
+    {40, "rongsaj"},
+    {41, "rongmás"},
+    {42, "nehezen"},
+    {43, "eng.isko"},
+    {44, "zavarja"},
+    {45, "kapcsola"},
+    {46, "büntudat"},
+    {47, "féltéken"},
+    {48, "nemételt"},
+    {49, "félelmek"},
+    {50, "iskfélel"},
+    {51, "rosszgon"},
+    {52, "tökélete"},
+    {53, "nemszere"},
+    {54, "kitolnak"},
+    {55, "értéktel"},
+    {56, "megsérül"},
+    {57, "verekedő"},
+    {58, "csúfoljá"},
+    {59, "sodródik"},
+    {60, "hallucin"},
+    {61, "indulato"},
+    {62, "egyedülv"},
+    {63, "hazudós"},
+    {64, "körömrág"},
+    {65, "idegessé"},
+    {66, "tic"},
+    {67, "szabály"},
+    {68, "nemszere"},
+    {69, "tanulás"},
+    {70, "félős"},
+    {71, "szédülős"},
+    {72, "büntudat"},
+    {73, "beszél"},
+    {74, "kimerült"},
+    {75, "túlsúlyo"},
+    {76, "fájdalma"},
+    {77, "fejfájás"},
+    {78, "hányinge"},
+    {79, "látásipr"},
+    {80, "bőrprob"},
+    {81, "hasfájás"},
+    {82, "hányás"},
+    {83, "más-szom"},
+    {84, "verekedő"},
+    {85, "orrpiszk"},
+    {86, "alszik"},
+    {87, "fásult"},
+    {88, "iskprobl"},
+    {89, "mozgás"},
+    {90, "idősebb"},
+    {91, "fiatalab"},
+    {92, "nemtársa"},
+    {93, "kényszcs"},
+    {94, "fegyelem"},
+    {95, "visít"},
+    {96, "titkolóz"},
+    {97, "vízionál"},
+    {98, "önkritik"},
+    {99, "rendetle"},
+    {100, "felelőtl"},
+    {101, "bohóckod"},
+    {102, "szégyenl"},
+    {103, "lobbanék"},
+    {104, "frusztrá"},
+    {105, "figyelem"},
+    {106, "beszédpr"},
+    {107, "bamba"},
+    {108, "megbántv"},
+    {109, "lop"},
+    {110, "gyüjtöge"},
+    {111, "furcsvis"},
+    {112, "gondolat"},
+    {113, "makacs"},
+    {114, "hangulat"},
+    {115, "duzzog"},
+    {116, "gyanakvó"},
+    {117, "káromkod"},
+    {118, "suicgond"},
+    {119, "alultelj"},
+    {120, "beszédes"},
+    {121, "ugratós"},
+    {122, "dühroham"},
+    {123, "sexérdek"},
+    {124, "ijeszt"},
+    {125, "elkésik"},
+    {126, "túlrende"},
+    {127, "feladat"},
+    {128, "csavarog"},
+    {129, "nemaktív"},
+    {130, "boldogta"},
+    {131, "harsány"},
+    {132, "drogfogy"},
+    {133, "tetszés"},
+    {134, "iskundor"},
+    {135, "félhibát"},
+    {136, "nyafogós"},
+    {137, "ápolatl"},
+    {138, "visszahú"},
+    {139, "aggodalm"},
+    {140, "dohányzi"},
+    {141, "alkoholt"},
     {142, "egyébpro"},
 };
 
 const SlotTag SelfReportTags[] = {
-    {36, "gyerekes"}, {37, "allergia"}, {38, "vitatkoz"}, {39, "asztmás"}, {40, "lányos"}, {41, "állatsze"},
-    {42, "kérkedés"}, {43, "koncentr"}, {44, "kényszer"}, {45, "hiperakt"}, {46, "csüng"}, {47, "magányos"},
-    {48, "zavarod"}, {49, "sírós"}, {50, "őszinte"}, {51, "durva"}, {52, "álmodozó"}, {53, "öngyilk"},
-    {54, "figyigén"}, {55, "rongsaj"}, {56, "rongmás"}, {57, "eng.otth"}, {58, "eng.isko"}, {59, "rosszevő"},
-    {60, "kapcsola"}, {61, "büntudat"}, {62, "féltéken"}, {63, "segít"}, {64, "félelmek"}, {65, "iskfélel"},
-    {66, "rosszgon"}, {67, "tökélete"}, {68, "nemszere"}, {69, "kitolnak"}, {70, "értéktel"},
-    {71, "megsérül"}, {72, "verekedő"}, {73, "csúfoljá"}, {74, "sodródik"}, {75, "hallucin"},
-    {76, "indulato"}, {77, "egyedülv"}, {78, "hazudós"}, {79, "körömrág"}, {80, "idegessé"}, {81, "rángások"},
-    {82, "lidérc"}, {83, "nemszere"}, {84, "jól-tud"}, {85, "félős"}, {86, "szédülős"}, {87, "büntudat"},
-    {88, "sok-evés"}, {89, "elfárado"}, {90, "túlsúlyo"}, {91, "fájdalma"}, {92, "fejfájás"},
-    {93, "hányinge"}, {94, "látásipr"}, {95, "bőrprob"}, {96, "hasfájás"}, {97, "hányás"}, {98, "egyéb"},
-    {99, "verekedő"}, {100, "orrpiszk"}, {101, "barátság"}, {102, "kipróbál"}, {103, "iskprobl"},
-    {104, "mozgás"}, {105, "idősebb"}, {106, "fiatalab"}, {107, "nembeszé"}, {108, "kényszcs"},
-    {109, "elszökés"}, {110, "visít"}, {111, "titkolóz"}, {112, "vízionál"}, {113, "félénk"},
-    {114, "gyújtoga"}, {115, "kézügyes"}, {116, "bohóckod"}, {117, "szégyenl"}, {118, "kevesalv"},
-    {119, "többalvá"}, {120, "fantázia"}, {121, "beszédpr"}, {122, "kiállJog"}, {123, "lopás"},
-    {124, "elcssen"}, {125, "gyüjtöge"}, {126, "furcsvis"}, {127, "gondolat"}, {128, "makacs"},
-    {129, "hangulat"}, {130, "társas"}, {131, "gyanakvó"}, {132, "káromkod"}, {133, "suicgond"},
-    {134, "nevettet"}, {135, "beszédes"}, {136, "ugratós"}, {137, "indulato"}, {138, "sexérdek"},
-    {139, "ijeszt"}, {140, "segítő"}, {141, "túlrende"}, {142, "alvásipr"}, {143, "csavarog"},
-    {144, "nemaktív"}, {145, "boldogta"}, {146, "harsány"}, {147, "drogfogy"}, {148, "tisztess"},
-    {149, "vicces"}, {150, "könnyüÉl"}, {151, "segítő"}, {152, "másnemhe"}, {153, "visszahú"},
-    {154, "aggodalm"}, {155, "dohányzi"}, {156, "alkohol"}, {157, "egyébpro"},
+    {36, "gyerekes"},
+    {37, "allergia"},
+    {38, "vitatkoz"},
+    {39, "asztmás"},
+    {40, "lányos"},
+    {41, "állatsze"},
+    {42, "kérkedés"},
+    {43, "koncentr"},
+    {44, "kényszer"},
+    {45, "hiperakt"},
+    {46, "csüng"},
+    {47, "magányos"},
+    {48, "zavarod"},
+    {49, "sírós"},
+    {50, "őszinte"},
+    {51, "durva"},
+    {52, "álmodozó"},
+    {53, "öngyilk"},
+    {54, "figyigén"},
+    {55, "rongsaj"},
+    {56, "rongmás"},
+    {57, "eng.otth"},
+    {58, "eng.isko"},
+    {59, "rosszevő"},
+    {60, "kapcsola"},
+    {61, "büntudat"},
+    {62, "féltéken"},
+    {63, "segít"},
+    {64, "félelmek"},
+    {65, "iskfélel"},
+    {66, "rosszgon"},
+    {67, "tökélete"},
+    {68, "nemszere"},
+    {69, "kitolnak"},
+    {70, "értéktel"},
+    {71, "megsérül"},
+    {72, "verekedő"},
+    {73, "csúfoljá"},
+    {74, "sodródik"},
+    {75, "hallucin"},
+    {76, "indulato"},
+    {77, "egyedülv"},
+    {78, "hazudós"},
+    {79, "körömrág"},
+    {80, "idegessé"},
+    {81, "rángások"},
+    {82, "lidérc"},
+    {83, "nemszere"},
+    {84, "jól-tud"},
+    {85, "félős"},
+    {86, "szédülős"},
+    {87, "büntudat"},
+    {88, "sok-evés"},
+    {89, "elfárado"},
+    {90, "túlsúlyo"},
+    {91, "fájdalma"},
+    {92, "fejfájás"},
+    {93, "hányinge"},
+    {94, "látásipr"},
+    {95, "bőrprob"},
+    {96, "hasfájás"},
+    {97, "hányás"},
+    {98, "egyéb"},
+    {99, "verekedő"},
+    {100, "orrpiszk"},
+    {101, "barátság"},
+    {102, "kipróbál"},
+    {103, "iskprobl"},
+    {104, "mozgás"},
+    {105, "idősebb"},
+    {106, "fiatalab"},
+    {107, "nembeszé"},
+    {108, "kényszcs"},
+    {109, "elszökés"},
+    {110, "visít"},
+    {111, "titkolóz"},
+    {112, "vízionál"},
+    {113, "félénk"},
+    {114, "gyújtoga"},
+    {115, "kézügyes"},
+    {116, "bohóckod"},
+    {117, "szégyenl"},
+    {118, "kevesalv"},
+    {119, "többalvá"},
+    {120, "fantázia"},
+    {121, "beszédpr"},
+    {122, "kiállJog"},
+    {123, "lopás"},
+    {124, "elcssen"},
+    {125, "gyüjtöge"},
+    {126, "furcsvis"},
+    {127, "gondolat"},
+    {128, "makacs"},
+    {129, "hangulat"},
+    {130, "társas"},
+    {131, "gyanakvó"},
+    {132, "káromkod"},
+    {133, "suicgond"},
+    {134, "nevettet"},
+    {135, "beszédes"},
+    {136, "ugratós"},
+    {137, "indulato"},
+    {138, "sexérdek"},
+    {139, "ijeszt"},
+    {140, "segítő"},
+    {141, "túlrende"},
+    {142, "alvásipr"},
+    {143, "csavarog"},
+    {144, "nemaktív"},
+    {145, "boldogta"},
+    {146, "harsány"},
+    {147, "drogfogy"},
+    {148, "tisztess"},
+    {149, "vicces"},
+    {150, "könnyüÉl"},
+    {151, "segítő"},
+    {152, "másnemhe"},
+    {153, "visszahú"},
+    {154, "aggodalm"},
+    {155, "dohányzi"},
+    {156, "alkohol"},
+    {157, "egyébpro"},
 };
 
 const char *const ParentResultLabels[] = {
@@ -216,10 +512,7 @@ QStringList without(QStringList list, const QStringList &removed)
     return list;
 }
 
-QStringList parentItemNumbers()
-{
-    return numbers(67, 204);
-}
+QStringList parentItemNumbers() { return numbers(67, 204); }
 
 QStringList teacherItemNumbers()
 {
@@ -228,20 +521,17 @@ QStringList teacherItemNumbers()
     return list;
 }
 
-const QStringList ParentItemFreeText = {"69",  "77",  "98",  "110", "117", "127", "132", "137", "140",
-                                        "148", "153", "163", "168", "170", "172", "193", "204"};
-const QStringList TeacherItemFreeText = {"35",  "56",  "68",  "75",  "90",  "94a", "105",
-                                         "110", "120", "125", "127", "129", "150", "161"};
-const QStringList SelfReportItemFreeText = {"57",  "65",  "86",  "98",  "105", "115", "120", "125", "128",
-                                            "137", "142", "152", "157", "159", "161", "182", "193"};
+const QStringList ParentItemFreeText = {
+    "69", "77", "98", "110", "117", "127", "132", "137", "140", "148", "153", "163", "168", "170", "172", "193", "204"};
+const QStringList TeacherItemFreeText
+    = {"35", "56", "68", "75", "90", "94a", "105", "110", "120", "125", "127", "129", "150", "161"};
+const QStringList SelfReportItemFreeText = {
+    "57", "65", "86", "98", "105", "115", "120", "125", "128", "137", "142", "152", "157", "159", "161", "182", "193"};
 
 const char *const ResourceNames[] = {":/rowlists/szulo.txt", ":/rowlists/tanar.txt", ":/rowlists/onert.txt"};
 const char *const FormNames[] = {"szulo", "tanar", "onert"};
 
-QByteArray rowName(int kind, const QString &what)
-{
-    return QByteArray(FormNames[kind - 1]) + ' ' + what.toUtf8();
-}
+QByteArray rowName(int kind, const QString &what) { return QByteArray(FormNames[kind - 1]) + ' ' + what.toUtf8(); }
 
 QStringList toStrings(std::initializer_list<const char *> texts)
 {
@@ -251,18 +541,15 @@ QStringList toStrings(std::initializer_list<const char *> texts)
     return list;
 }
 
-const QStringList ProblemItemCaptions = toStrings(
-    {"0=nem igaz;", "1=néha vagy valamennyire igaz;", "2=nagyon igaz vagy gyakran igaz;"});
+const QStringList ProblemItemCaptions
+    = toStrings({"0=nem igaz;", "1=néha vagy valamennyire igaz;", "2=nagyon igaz vagy gyakran igaz;"});
 
 const char *triggerName(MenuTrigger trigger)
 {
     switch (trigger) {
-    case MenuTrigger::Press:
-        return "press";
-    case MenuTrigger::DoubleClick:
-        return "double-click";
-    case MenuTrigger::Key:
-        return "key";
+    case MenuTrigger::Press: return "press";
+    case MenuTrigger::DoubleClick: return "double-click";
+    case MenuTrigger::Key: return "key";
     }
     return "?";
 }
@@ -311,7 +598,7 @@ private slots:
 
 private:
     void addLayout(int kind, int firstRow, int lastRow, const QStringList &rowNumbers, int firstSlot, int lastSlot,
-                   const QStringList &freeText = {}, const QList<int> &unusedSlots = {});
+        const QStringList &freeText = {}, const QList<int> &unusedSlots = {});
     void addMenuRows(int kind, const QList<int> &rowNumbers, const QString &menu);
     void addMenuCaptions(int kind, int number, const QStringList &captions);
 };
@@ -345,7 +632,7 @@ void TestRowLists::resourceFile()
 }
 
 void TestRowLists::addLayout(int kind, int firstRow, int lastRow, const QStringList &rowNumbers, int firstSlot,
-                             int lastSlot, const QStringList &freeText, const QList<int> &unusedSlots)
+    int lastSlot, const QStringList &freeText, const QList<int> &unusedSlots)
 {
     QTest::newRow(rowName(kind, QStringLiteral("rows %1..%2").arg(firstRow).arg(lastRow)))
         << kind << firstRow << lastRow << rowNumbers << firstSlot << lastSlot << freeText << unusedSlots;
@@ -440,14 +727,14 @@ void TestRowLists::freeTextRows_data()
     QTest::addColumn<QStringList>("freeText");
 
     QTest::newRow("szulo") << 1
-                           << QStringList{"1",  "19", "22", "25", "28", "31", "34", "37", "39",
-                                          "41", "43", "45", "47", "61", "63a", "64", "65"}
-                                  + ParentItemFreeText;
+                           << QStringList{"1", "19", "22", "25", "28", "31", "34", "37", "39", "41", "43", "45", "47",
+                                  "61", "63a", "64", "65"}
+            + ParentItemFreeText;
     QTest::newRow("tanar") << 2 << QStringList{"1", "11", "23", "24"} + TeacherItemFreeText;
     QTest::newRow("onert") << 3
-                           << QStringList{"1",  "6",  "9",  "12", "15", "18", "21", "24",
-                                          "26", "28", "30", "32", "34", "48", "51", "52", "53"}
-                                  + SelfReportItemFreeText;
+                           << QStringList{"1", "6", "9", "12", "15", "18", "21", "24", "26", "28", "30", "32", "34",
+                                  "48", "51", "52", "53"}
+            + SelfReportItemFreeText;
 }
 
 void TestRowLists::freeTextRows()
@@ -466,7 +753,7 @@ void TestRowLists::freeTextRows()
 void TestRowLists::subQuestions_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("gridRow");    // -1: the form has no sub-question
+    QTest::addColumn<int>("gridRow"); // -1: the form has no sub-question
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("caption"); // column 0 of the grid
 
@@ -517,8 +804,9 @@ void TestRowLists::quotedTexts_data()
     QTest::newRow("szulo father") << 1 << 4 << QString::fromUtf8("5/4/ Apa iskolai végzettsége:");
     QTest::newRow("szulo 63a") << 1 << 62
                                << QString::fromUtf8("63a/*/ Ha igen, mik ezek a problémák és mikor kezdődtek?");
-    QTest::newRow("szulo item 1")
-        << 1 << 65 << QString::fromUtf8("67/49/ Viselkedése életkorához képest túlságosan gyerekes.#gyerekes");
+    QTest::newRow("szulo item 1") << 1 << 65
+                                  << QString::fromUtf8(
+                                         "67/49/ Viselkedése életkorához képest túlságosan gyerekes.#gyerekes");
     QTest::newRow("szulo left out") << 1 << 138 << QString::fromUtf8("140/*/ Ez a kérdés kimarad ebből a változatból.");
 }
 
@@ -539,8 +827,8 @@ void TestRowLists::tags_data()
 
     auto add = [](int kind, const SlotTag *begin, const SlotTag *end) {
         for (const SlotTag *t = begin; t != end; ++t)
-            QTest::newRow(rowName(kind, QStringLiteral("slot %1").arg(t->slot))) << kind << t->slot
-                                                                                 << QString::fromUtf8(t->tag);
+            QTest::newRow(rowName(kind, QStringLiteral("slot %1").arg(t->slot)))
+                << kind << t->slot << QString::fromUtf8(t->tag);
     };
     add(1, std::begin(ParentTags), std::end(ParentTags));
     add(2, std::begin(TeacherTags), std::end(TeacherTags));
@@ -731,25 +1019,22 @@ void TestRowLists::menuCaptions_data()
     QTest::addColumn<QStringList>("captions");
 
     const QStringList education = toStrings({"0=nem ismert;", "1=0-7 osztály;", "2=általános iskola 8 osztály;",
-                                             "3=szakmunkás;", "4=középiskola;", "5=főiskola;", "6=egyetem;"});
-    const QStringList activity =
-        toStrings({"0=nem ismert;", "1=aktív dolgozó;", "2=munkanélküli;", "3=nyugdíjas, leszázalékolt;", "4=GYES;",
-                   "5=főfoglalkozású szülő;", "6=eltartott;", "7=meghalt;"});
-    const QStringList family =
-        toStrings({"0=nem ismert;", "1=eredeti teljes család;", "2=csonka család (csak anya);",
-                   "3=csonka család (csak apa);", "4=teljes család nevelőanyával;", "5=teljes család nevelőapával;",
-                   "6=család egyéb rokonnal;"});
-    const QStringList timeSpent =
-        toStrings({"1=nem tudom;", "2=társaimnál kevesebbet;", "3=annyit, mint a társaim;", "4=társaimnál többet;"});
-    const QStringList performance =
-        toStrings({"1=nem tudom;", "2=társaimnál gyengébb;", "3=átlagos;", "4=jobb, mint a társaim;"});
-    const QStringList howActive =
-        toStrings({"1=nem tudom;", "2=kevésbé aktív;", "3=átlagos;", "4=átlagnál aktívabb;"});
-    const QStringList howWell =
-        toStrings({"1=nem tudom;", "2=az átlagnál rosszabbul;", "3=átlagosan;", "4=az átlagnál jobban;"});
+        "3=szakmunkás;", "4=középiskola;", "5=főiskola;", "6=egyetem;"});
+    const QStringList activity = toStrings({"0=nem ismert;", "1=aktív dolgozó;", "2=munkanélküli;",
+        "3=nyugdíjas, leszázalékolt;", "4=GYES;", "5=főfoglalkozású szülő;", "6=eltartott;", "7=meghalt;"});
+    const QStringList family = toStrings(
+        {"0=nem ismert;", "1=eredeti teljes család;", "2=csonka család (csak anya);", "3=csonka család (csak apa);",
+            "4=teljes család nevelőanyával;", "5=teljes család nevelőapával;", "6=család egyéb rokonnal;"});
+    const QStringList timeSpent
+        = toStrings({"1=nem tudom;", "2=társaimnál kevesebbet;", "3=annyit, mint a társaim;", "4=társaimnál többet;"});
+    const QStringList performance
+        = toStrings({"1=nem tudom;", "2=társaimnál gyengébb;", "3=átlagos;", "4=jobb, mint a társaim;"});
+    const QStringList howActive = toStrings({"1=nem tudom;", "2=kevésbé aktív;", "3=átlagos;", "4=átlagnál aktívabb;"});
+    const QStringList howWell
+        = toStrings({"1=nem tudom;", "2=az átlagnál rosszabbul;", "3=átlagosan;", "4=az átlagnál jobban;"});
     const QStringList friends = toStrings({"1=nincs;", "2=egy;", "3=kettő-három;", "4=négy vagy több;"});
-    const QStringList timesAWeek =
-        toStrings({"1=egynél kevesebbszer;", "2=egy-két alkalommal;", "3=három vagy több alkalommal;"});
+    const QStringList timesAWeek
+        = toStrings({"1=egynél kevesebbszer;", "2=egy-két alkalommal;", "3=három vagy több alkalommal;"});
     const QStringList siblings = toStrings({"0=nincs testvérem;", "1=rosszabbul;", "2=átlagosan;", "3=jobban;"});
     const QStringList gettingAlong = toStrings({"1=rosszabbul;", "2=átlagosan;", "3=jobban;"});
     const QStringList school = toStrings({"1=rossz;", "2=átlag alatti;", "3=átlagos;", "4=átlag feletti;"});
@@ -761,9 +1046,9 @@ void TestRowLists::menuCaptions_data()
     addMenuCaptions(1, 2, activity);
     addMenuCaptions(1, 3, family);
     addMenuCaptions(1, 4,
-                    toStrings({"1=nincs testvér;", "2=kettőből idősebb;", "3=kettőből fiatalabb;",
-                               "4=háromból idősebb;", "5=háromból középső;", "6=háromból fiatalabb;",
-                               "7=többől idősebb;", "8=többől középső;", "9=többől fiatalabb;"}));
+        toStrings({"1=nincs testvér;", "2=kettőből idősebb;", "3=kettőből fiatalabb;", "4=háromból idősebb;",
+            "5=háromból középső;", "6=háromból fiatalabb;", "7=többől idősebb;", "8=többől középső;",
+            "9=többől fiatalabb;"}));
     addMenuCaptions(1, 5, noneSome);
     addMenuCaptions(1, 6, toStrings({"0=nem iker;", "1=egypetéjű;", "2=kétpetéjű;", "3=többes iker;"}));
     addMenuCaptions(1, 7, toStrings({"0=problémamentes;", "1=problémás;"}));
@@ -792,9 +1077,8 @@ void TestRowLists::menuCaptions_data()
     addMenuCaptions(2, 13, noYes);
     addMenuCaptions(2, 14, toStrings({"1=rossz;", "2=átlag alatti;", "3=átlagos;", "4=jó;", "5=kiemelkedő;"}));
     addMenuCaptions(2, 15,
-                    toStrings({"1=nagyon az átlag alatt;", "2=jelentősen az átlag alatt;", "3=kicsit az átlag alatt;",
-                               "4=átlagos;", "5=kicsit az átlag felett;", "6=jelentősen az átlag felett;",
-                               "7=nagyon az átlag felett;"}));
+        toStrings({"1=nagyon az átlag alatt;", "2=jelentősen az átlag alatt;", "3=kicsit az átlag alatt;", "4=átlagos;",
+            "5=kicsit az átlag felett;", "6=jelentősen az átlag felett;", "7=nagyon az átlag felett;"}));
     addMenuCaptions(2, 17, ProblemItemCaptions);
 
     addMenuCaptions(3, 1, ProblemItemCaptions);
@@ -869,7 +1153,7 @@ void TestRowLists::rowMenus_data()
     addMenuRows(1, {60, 62}, "PopupMenu16");
     addMenuRows(1, {67, 68, 70, 126, 128, 139, 141, 202, 203}, "PopupMenu23");
     addMenuRows(1, {0, 1, 2, 3, 4, 18, 19, 22, 37, 39, 43, 47, 61, 64, 65, 66, 69, 117, 127, 140, 204, 205, 234, 999},
-                QString());
+        QString());
 
     // Teacher form.
     addMenuRows(2, {5, 7}, "PopupMenu1");
@@ -957,21 +1241,32 @@ void TestRowLists::splitCaption_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("label");
 
-    QTest::newRow("plain") << "0=nem igaz;" << true << "0" << "nem igaz";
+    QTest::newRow("plain") << "0=nem igaz;" << true << "0"
+                           << "nem igaz";
     QTest::newRow("accented") << QString::fromUtf8("1=néha vagy valamennyire igaz;") << true << "1"
                               << QString::fromUtf8("néha vagy valamennyire igaz");
     QTest::newRow("comma in label") << QString::fromUtf8("3=nyugdíjas, leszázalékolt;") << true << "3"
                                     << QString::fromUtf8("nyugdíjas, leszázalékolt");
-    QTest::newRow("accelerator before code") << "&2=van;" << true << "2" << "van";
-    QTest::newRow("accelerator in label") << "1=&nem;" << true << "1" << "nem";
-    QTest::newRow("doubled ampersand") << "2=a && b;" << true << "2" << "a & b";
-    QTest::newRow("text after semicolon") << "5=egy;ketto;" << true << "5" << "egy";
-    QTest::newRow("equals in label") << "1=a=b;" << true << "1" << "a=b";
-    QTest::newRow("no semicolon") << "4=GYES" << true << "4" << "GYES";
-    QTest::newRow("semicolon before equals") << "x;1=igen;" << true << "x;1" << "igen";
-    QTest::newRow("empty parts") << "=;" << true << "" << "";
-    QTest::newRow("no equals") << "nincs kod;" << false << "" << "";
-    QTest::newRow("empty") << "" << false << "" << "";
+    QTest::newRow("accelerator before code") << "&2=van;" << true << "2"
+                                             << "van";
+    QTest::newRow("accelerator in label") << "1=&nem;" << true << "1"
+                                          << "nem";
+    QTest::newRow("doubled ampersand") << "2=a && b;" << true << "2"
+                                       << "a & b";
+    QTest::newRow("text after semicolon") << "5=egy;ketto;" << true << "5"
+                                          << "egy";
+    QTest::newRow("equals in label") << "1=a=b;" << true << "1"
+                                     << "a=b";
+    QTest::newRow("no semicolon") << "4=GYES" << true << "4"
+                                  << "GYES";
+    QTest::newRow("semicolon before equals") << "x;1=igen;" << true << "x;1"
+                                             << "igen";
+    QTest::newRow("empty parts") << "=;" << true << ""
+                                 << "";
+    QTest::newRow("no equals") << "nincs kod;" << false << ""
+                               << "";
+    QTest::newRow("empty") << "" << false << ""
+                           << "";
 }
 
 void TestRowLists::splitCaption()

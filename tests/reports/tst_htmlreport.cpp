@@ -116,13 +116,14 @@ void TestHtmlReport::scaleRowWithoutList()
     const QStringList lines = htmlReportLines(record, true, false, false);
     const int at = indexOf(lines, QStringLiteral("Aktivitás: (nyp.=7.5)"));
     QVERIFY(at > 0);
-    QCOMPARE(lines.mid(at - 1, 5), (QStringList{
-                                       "<TR><TD>",
-                                       "Aktivitás: (nyp.=7.5)",
-                                       "</TD>",
-                                       "<TD>55 (0)</TD><TD bgcolor=\"dddddd\"><IMG SRC=\"n.gif\"",
-                                       "WIDTH=\"165\" HEIGHT=\"9\"></TD></TR>",
-                                   }));
+    QCOMPARE(lines.mid(at - 1, 5),
+        (QStringList{
+            "<TR><TD>",
+            "Aktivitás: (nyp.=7.5)",
+            "</TD>",
+            "<TD>55 (0)</TD><TD bgcolor=\"dddddd\"><IMG SRC=\"n.gif\"",
+            "WIDTH=\"165\" HEIGHT=\"9\"></TD></TR>",
+        }));
 }
 
 void TestHtmlReport::scaleRowWithList()
@@ -134,25 +135,27 @@ void TestHtmlReport::scaleRowWithList()
     const QStringList lines = htmlReportLines(record, true, false, false);
     const int at = indexOf(lines, QStringLiteral("<U id=szulolistak8 class=Outline style=\"cursor: hand; \">"));
     QVERIFY(at > 0);
-    QCOMPARE(lines.mid(at - 2, 7), (QStringList{
-                                       "<TR><TD>",
-                                       "<FONT COLOR=\"#ff0000\">",
-                                       "<U id=szulolistak8 class=Outline style=\"cursor: hand; \">",
-                                       "Szoc. probl.: (nyp.=3.0)",
-                                       "</U></FONT>",
-                                       "<FONT COLOR=\"#0000ff\">",
-                                       "<DIV id=szulolistak8details style=\"display:None;\">",
-                                   }));
+    QCOMPARE(lines.mid(at - 2, 7),
+        (QStringList{
+            "<TR><TD>",
+            "<FONT COLOR=\"#ff0000\">",
+            "<U id=szulolistak8 class=Outline style=\"cursor: hand; \">",
+            "Szoc. probl.: (nyp.=3.0)",
+            "</U></FONT>",
+            "<FONT COLOR=\"#0000ff\">",
+            "<DIV id=szulolistak8details style=\"display:None;\">",
+        }));
     // Eight items in the social problems list; the first one answered 2, the rest empty.
     QCOMPARE(lines[at + 5], QStringLiteral("(2)67. Viselkedése életkorához képest túlságosan gyerekes.<BR>"));
     for (int i = 1; i < 8; ++i)
         QVERIFY2(lines[at + 5 + i].startsWith(QLatin1String("()")), qPrintable(lines[at + 5 + i]));
-    QCOMPARE(lines.mid(at + 13, 4), (QStringList{
-                                        "</DIV></FONT>",
-                                        "</TD>",
-                                        "<TD>71 (++)</TD><TD bgcolor=\"dddddd\"><IMG SRC=\"pp.gif\"",
-                                        "WIDTH=\"213\" HEIGHT=\"9\"></TD></TR>",
-                                    }));
+    QCOMPARE(lines.mid(at + 13, 4),
+        (QStringList{
+            "</DIV></FONT>",
+            "</TD>",
+            "<TD>71 (++)</TD><TD bgcolor=\"dddddd\"><IMG SRC=\"pp.gif\"",
+            "WIDTH=\"213\" HEIGHT=\"9\"></TD></TR>",
+        }));
     // An answer 0 is listed as such.
     record.answers(Parent).setValueText(rowOfSlot(Parent, 49), QStringLiteral("0"));
     QVERIFY(htmlReportLines(record, true, false, false)
@@ -165,18 +168,42 @@ void TestHtmlReport::bands_data()
     QTest::addColumn<QString>("markCell");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("width");
-    QTest::newRow("-1") << -1 << "-1 (--)" << "" << "-3";
-    QTest::newRow("0") << 0 << "0 (--)" << "\"mm.gif\"" << "0";
-    QTest::newRow("29") << 29 << "29 (--)" << "\"mm.gif\"" << "87";
-    QTest::newRow("30") << 30 << "30 (-)" << "\"m.gif\"" << "90";
-    QTest::newRow("39") << 39 << "39 (-)" << "\"m.gif\"" << "117";
-    QTest::newRow("40") << 40 << "40 (0)" << "\"n.gif\"" << "120";
-    QTest::newRow("60") << 60 << "60 (0)" << "\"n.gif\"" << "180";
-    QTest::newRow("61") << 61 << "61 (+)" << "\"p.gif\"" << "183";
-    QTest::newRow("70") << 70 << "70 (+)" << "\"p.gif\"" << "210";
-    QTest::newRow("71") << 71 << "71 (++)" << "\"pp.gif\"" << "213";
-    QTest::newRow("100") << 100 << "100 (++)" << "\"pp.gif\"" << "300";
-    QTest::newRow("101") << 101 << "101 (++)" << "" << "303";
+    QTest::newRow("-1") << -1 << "-1 (--)"
+                        << ""
+                        << "-3";
+    QTest::newRow("0") << 0 << "0 (--)"
+                       << "\"mm.gif\""
+                       << "0";
+    QTest::newRow("29") << 29 << "29 (--)"
+                        << "\"mm.gif\""
+                        << "87";
+    QTest::newRow("30") << 30 << "30 (-)"
+                        << "\"m.gif\""
+                        << "90";
+    QTest::newRow("39") << 39 << "39 (-)"
+                        << "\"m.gif\""
+                        << "117";
+    QTest::newRow("40") << 40 << "40 (0)"
+                        << "\"n.gif\""
+                        << "120";
+    QTest::newRow("60") << 60 << "60 (0)"
+                        << "\"n.gif\""
+                        << "180";
+    QTest::newRow("61") << 61 << "61 (+)"
+                        << "\"p.gif\""
+                        << "183";
+    QTest::newRow("70") << 70 << "70 (+)"
+                        << "\"p.gif\""
+                        << "210";
+    QTest::newRow("71") << 71 << "71 (++)"
+                        << "\"pp.gif\""
+                        << "213";
+    QTest::newRow("100") << 100 << "100 (++)"
+                         << "\"pp.gif\""
+                         << "300";
+    QTest::newRow("101") << 101 << "101 (++)"
+                         << ""
+                         << "303";
 }
 
 void TestHtmlReport::bands()
@@ -227,12 +254,13 @@ void TestHtmlReport::answerTableRows()
     answers.setAnswerLabel(4, QStringLiteral("érettségi"));
     const QStringList lines = htmlReportLines(record, true, false, false);
     const int at = indexOf(lines, QStringLiteral("<TABLE BORDER>"));
-    QCOMPARE(lines.mid(at - 4, 4), (QStringList{
-                                       "<FONT COLOR=\"#0000a0\"><B>",
-                                       "<U id=szulovalaszok class=Outline style=\"cursor: hand; \">",
-                                       "a szülő válaszai</U><BR></B></FONT>",
-                                       "<DIV id=szulovalaszokdetails style=\"display:None;\">",
-                                   }));
+    QCOMPARE(lines.mid(at - 4, 4),
+        (QStringList{
+            "<FONT COLOR=\"#0000a0\"><B>",
+            "<U id=szulovalaszok class=Outline style=\"cursor: hand; \">",
+            "a szülő válaszai</U><BR></B></FONT>",
+            "<DIV id=szulovalaszokdetails style=\"display:None;\">",
+        }));
     const QVector<RowDefinition> &rows = rowList(Parent);
     QCOMPARE(lines[at + 1], "<TR><TD>" + htmlText(questionCaption(Parent, rows[0])) + "</TD>");
     QCOMPARE(lines[at + 2], "<TD>Teszt (-)</TD></TR><TR><TD>" + htmlText(questionCaption(Parent, rows[1])) + "</TD>");
@@ -257,7 +285,7 @@ void TestHtmlReport::scaleTableHeaders()
     QCOMPARE(lines.count(QStringLiteral("<TD>jelmagy.:</TD><TD><IMG SRC=\"jelmagy.gif\"></TD></TR>")), 1);
     QCOMPARE(lines.count(QStringLiteral(
                  "<TR><TD>Skálanév (nyerspont) T-érték</TD><TD>jelmagy.:</TD><TD><IMG SRC=\"jelmagy.gif\"></TD></TR>")),
-             2);
+        2);
     for (const char *title : {"Szülői kérdőív", "Tanári kérdőív", "Önértékelő kérdőív"})
         QCOMPARE(lines.count(QStringLiteral("<B>") + QString::fromUtf8(title) + QStringLiteral("</B></FONT></TD>")), 1);
     QCOMPARE(lines.count(QStringLiteral("<TD><IMG SRC=\"skala.gif\"></TD></TR>")), 3);
@@ -282,7 +310,7 @@ void TestHtmlReport::onlySelfReport()
     QVERIFY(page.contains(QStringLiteral("a VSZ. válaszai")));
     QVERIFY(page.contains(QLatin1String("onelistak")));
     for (const char *absent : {"szulovalaszok", "szulolistak", "tanarvalaszok", "tanarlistak", "Szülői kérdőív",
-                               "Tanári kérdőív", "a szülő válaszai", "a tanár válaszai"})
+             "Tanári kérdőív", "a szülő válaszai", "a tanár válaszai"})
         QVERIFY2(!page.contains(QString::fromUtf8(absent)), absent);
     QCOMPARE(lines.count(QStringLiteral("<TABLE BORDER>")), 1);
     // 191 answer rows of the self-report form.
@@ -314,14 +342,16 @@ void TestHtmlReport::escaping()
     record.answers(Parent).setValueText(itemRow, QStringLiteral("<b>"));
     record.answers(Parent).setAnswerLabel(itemRow, QStringLiteral("\"igaz\" & <több>"));
     const QStringList lines = htmlReportLines(record, true, false, false);
-    QVERIFY(lines.contains(QStringLiteral("<TR><TD>A vizsgált személy neve: </TD><TD>Kiss &amp; &lt;Nagy&gt;</TD></TR>")));
+    QVERIFY(
+        lines.contains(QStringLiteral("<TR><TD>A vizsgált személy neve: </TD><TD>Kiss &amp; &lt;Nagy&gt;</TD></TR>")));
     QVERIFY(lines.contains(QStringLiteral("<TR><TD>A vizsgálat kódja: </TD><TD>&quot;A&lt;7&gt;&quot;</TD></TR>")));
     QVERIFY(lines.contains(QStringLiteral("&lt;script&gt;alert(1)&lt;/script&gt;")));
     QVERIFY(lines.contains(QStringLiteral("<HR><BR>&lt;i&gt;ma&lt;/i&gt;")));
     QVERIFY(lines.contains(QStringLiteral("<P ALIGN=Center>a vizsg&aacute;latot v&eacute;gezte: Kő &amp; Társa")));
     bool answerFound = false;
     for (const QString &line : lines)
-        answerFound |= line.startsWith(QStringLiteral("<TD>&lt;b&gt; (&quot;igaz&quot; &amp; &lt;több&gt;)</TD></TR><TR>"));
+        answerFound
+            |= line.startsWith(QStringLiteral("<TD>&lt;b&gt; (&quot;igaz&quot; &amp; &lt;több&gt;)</TD></TR><TR>"));
     QVERIFY(answerFound);
     QVERIFY(lines.contains(QStringLiteral("(&lt;b&gt;)67. Viselkedése életkorához képest túlságosan gyerekes.<BR>")));
     QVERIFY(!lines.join(QString()).contains(QLatin1String("<script>")));
@@ -345,12 +375,18 @@ void TestHtmlReport::unsafeCodesStayInReportFolder_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("safe") << "A7" << "A7.htm";
-    QTest::newRow("accented") << "Kő-12" << "Kő-12.htm";
-    QTest::newRow("backslash") << "..\\..\\x" << "______x.htm";
-    QTest::newRow("slash") << "a/b" << "a_b.htm";
-    QTest::newRow("parent folder") << "../stat/_sum" << "___stat__sum.htm";
-    QTest::newRow("drive") << "c:x" << "c_x.htm";
+    QTest::newRow("safe") << "A7"
+                          << "A7.htm";
+    QTest::newRow("accented") << "Kő-12"
+                              << "Kő-12.htm";
+    QTest::newRow("backslash") << "..\\..\\x"
+                               << "______x.htm";
+    QTest::newRow("slash") << "a/b"
+                           << "a_b.htm";
+    QTest::newRow("parent folder") << "../stat/_sum"
+                                   << "___stat__sum.htm";
+    QTest::newRow("drive") << "c:x"
+                           << "c_x.htm";
 }
 
 void TestHtmlReport::unsafeCodesStayInReportFolder()
@@ -386,7 +422,8 @@ void TestHtmlReport::bytesOnDisk()
     QVERIFY(bytes.startsWith("<HTML><HEAD>\r\n<META http-equiv="));
     QVERIFY(bytes.endsWith("</BODY></HTML>\r\n"));
     QVERIFY(bytes.contains("<FONT COLOR=\"#ffffff\"><B>Szem\xe9lyi adatok</B></FONT></TD></TR>\r\n"));
-    QVERIFY(bytes.contains("<TD>\xd5ry \xc1" "bel</TD>"));
+    QVERIFY(bytes.contains("<TD>\xd5ry \xc1"
+                           "bel</TD>"));
     QVERIFY(bytes.contains("<B>Sz\xfcl\xf5i k\xe9rd\xf5\xedv</B>"));
     QCOMPARE(TextFile::decode(bytes), lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n"));
 }
@@ -395,7 +432,8 @@ void TestHtmlReport::writeFailureIsReported()
 {
     QTemporaryDir dir;
     CaseRecord record;
-    QVERIFY_THROWS_EXCEPTION(MotraError, WriteHtmlReport(record, dir.filePath(QStringLiteral("nincs/A.htm")), true, true, true));
+    QVERIFY_THROWS_EXCEPTION(
+        MotraError, WriteHtmlReport(record, dir.filePath(QStringLiteral("nincs/A.htm")), true, true, true));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nincs/A.htm"))));
 }
 

@@ -29,10 +29,7 @@ private slots:
     void opinionHelpHasItsOwnNotes();
 };
 
-void TestReportWindows::cleanup()
-{
-    windowServices() = WindowServices();
-}
+void TestReportWindows::cleanup() { windowServices() = WindowServices(); }
 
 void TestReportWindows::resultsListLines()
 {
@@ -151,9 +148,10 @@ void TestReportWindows::opinionHelpHasItsOwnNotes()
     CaseRecord record;
     TVelemenyForm form(record);
     form.BitBtn1Click();
-    QCOMPARE(call, QStringList({QStringLiteral("Súgó: MOTRA vélemény megírása"),
-                                QStringLiteral("c:\\_halden\\motra\\help\\velem.txt"),
-                                QStringLiteral("c:\\_halden\\motra\\jegyzet\\velem.txt"), QStringLiteral("modal")}));
+    QCOMPARE(call,
+        QStringList(
+            {QStringLiteral("Súgó: MOTRA vélemény megírása"), QStringLiteral("c:\\_halden\\motra\\help\\velem.txt"),
+                QStringLiteral("c:\\_halden\\motra\\jegyzet\\velem.txt"), QStringLiteral("modal")}));
 }
 
 QTEST_MAIN(TestReportWindows)

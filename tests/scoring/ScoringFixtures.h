@@ -18,7 +18,7 @@ int competenceNormByte(int record, int column);
 // Byte of record `record` of tstan2.tp.
 int teacherNormByte(int record);
 
-QByteArray problemNormFile(int kind);    // 2200 or 2400 bytes
+QByteArray problemNormFile(int kind); // 2200 or 2400 bytes
 QByteArray competenceNormFile(int kind); // 248 bytes, or 1200 for the teacher
 // One title line and one data line per scale.
 QByteArray scaleFile(const QList<QVector<int>> &scales);

@@ -32,8 +32,7 @@ ScorerInput inputWith(int sexCode, int age, const Positions &values, int itemVal
 }
 
 // Outcome of a call that may throw: the message, or empty.
-template<typename F>
-QString failureOf(F &&call)
+template<typename F> QString failureOf(F &&call)
 {
     try {
         call();
@@ -144,9 +143,10 @@ void TestScorers::meanGrade_data()
     QTest::newRow("grades 0,1,2") << Positions{{49, 2}, {50, 3}, {51, 4}} << 49 << 3 << 1 << 1.0;
     QTest::newRow("ones do not count") << Positions{{49, 1}, {50, 4}, {51, 0}} << 49 << 3 << 1 << 2.0;
     QTest::newRow("none qualifies") << Positions{{49, 1}, {50, 1}, {51, 0}} << 49 << 3 << 1 << -1.0;
-    QTest::newRow("count 7 uses value-1") << Positions{{59, 1}, {60, 4}, {61, 3}, {62, 0}, {63, 0}, {64, 0}, {65, 0}} << 59 << 7
-                                          << 0 << 5.0 / 3.0;
-    QTest::newRow("count 6, 4 of 6") << Positions{{31, 2}, {32, 4}, {33, 2}, {34, 1}, {35, 2}, {36, 1}} << 31 << 6 << 1 << 0.5;
+    QTest::newRow("count 7 uses value-1")
+        << Positions{{59, 1}, {60, 4}, {61, 3}, {62, 0}, {63, 0}, {64, 0}, {65, 0}} << 59 << 7 << 0 << 5.0 / 3.0;
+    QTest::newRow("count 6, 4 of 6") << Positions{{31, 2}, {32, 4}, {33, 2}, {34, 1}, {35, 2}, {36, 1}} << 31 << 6 << 1
+                                     << 0.5;
 }
 
 void TestScorers::meanGrade()
@@ -162,9 +162,9 @@ void TestScorers::meanGrade()
 
 void TestScorers::roundHalf()
 {
-    QCOMPARE(RoundHalf(Fraction(35, 8)), Fraction(9, 2));   // 4.375 -> 4.5
-    QCOMPARE(RoundHalf(Fraction(5, 4)), Fraction(1));        // 2.5 half points -> 2
-    QCOMPARE(RoundHalf(Fraction(7, 4)), Fraction(2));        // 3.5 -> 4 half points
+    QCOMPARE(RoundHalf(Fraction(35, 8)), Fraction(9, 2)); // 4.375 -> 4.5
+    QCOMPARE(RoundHalf(Fraction(5, 4)), Fraction(1)); // 2.5 half points -> 2
+    QCOMPARE(RoundHalf(Fraction(7, 4)), Fraction(2)); // 3.5 -> 4 half points
     QCOMPARE(RoundHalf(Fraction(3, 5) * Fraction(5, 4)), Fraction(1)); // exactly 0.75: 1.5 -> 2
 }
 
@@ -178,7 +178,8 @@ void TestScorers::competence_data()
     QTest::newRow("activity 4.5") << activity << QVector<int>{9, -1, -1, -1};
     QTest::newRow("no competence answer") << Positions{} << QVector<int>{-1, -1, -1, -1};
     // One sport only: component 1 is 0.
-    QTest::newRow("one sport") << Positions{{31, 3}, {32, 4}, {49, 3}, {50, 3}, {51, 3}} << QVector<int>{9, -1, -1, -1}; // 0+1.5+0+2+1
+    QTest::newRow("one sport") << Positions{{31, 3}, {32, 4}, {49, 3}, {50, 3}, {51, 3}}
+                               << QVector<int>{9, -1, -1, -1}; // 0+1.5+0+2+1
     // Társas: org grade 0, org mean Grade(2,3,3)=1, friends 4 -> 2, week 3 -> 2, siblings
     // 2,2,3 +1 -> 3,3,4 grades 1,1,2 mean 4/3, independence 2 -> 1: 0+1+2+2+4/3+1 = 7.333 -> 7.5.
     QTest::newRow("social six") << Positions{{45, 3}, {52, 4}, {53, 3}, {54, 2}, {55, 2}, {56, 3}, {57, 2}}
@@ -192,17 +193,19 @@ void TestScorers::competence_data()
     QTest::newRow("no siblings") << Positions{{45, 3}, {52, 4}, {53, 3}, {54, 0}, {55, 3}, {56, 0}, {57, 2}}
                                  << QVector<int>{0, 2 * 8, -1, -1};
     // School: subjects 4,3,2 -> mean of value-1 = 2; no, no, yes -> 1,1,0: 4.
-    QTest::newRow("school") << Positions{{59, 4}, {60, 3}, {61, 2}, {66, 1}, {67, 1}, {68, 2}} << QVector<int>{-1, -1, 8, -1};
+    QTest::newRow("school") << Positions{{59, 4}, {60, 3}, {61, 2}, {66, 1}, {67, 1}, {68, 2}}
+                            << QVector<int>{-1, -1, 8, -1};
     // School counts without HasCompetenceData; a yes/no row left empty makes it -1.
     QTest::newRow("school short") << Positions{{59, 4}, {60, 3}, {66, 1}, {67, 1}} << QVector<int>{-1, -1, -1, -1};
     // A yes/no row holding 3 gives -1 and drops out.
     QTest::newRow("school bad code") << Positions{{59, 4}, {66, 1}, {67, 3}, {68, 1}} << QVector<int>{-1, -1, -1, -1};
     // Missing (-1) answers are 0 like unanswered ones.
-    QTest::newRow("school with missing subject") << Positions{{59, 4}, {60, -1}, {66, 1}, {67, 1}, {68, 1}}
-                                                 << QVector<int>{-1, -1, 2 * 6, -1};
+    QTest::newRow("school with missing subject")
+        << Positions{{59, 4}, {60, -1}, {66, 1}, {67, 1}, {68, 1}} << QVector<int>{-1, -1, 2 * 6, -1};
     // All three: total is their sum.
-    QTest::newRow("total") << (activity + Positions{{45, 3}, {52, 4}, {53, 3}, {54, 2}, {55, 2}, {56, 3}, {57, 2}, {59, 4},
-                                                    {60, 3}, {61, 2}, {66, 1}, {67, 1}, {68, 2}})
+    QTest::newRow("total") << (activity
+        + Positions{{45, 3}, {52, 4}, {53, 3}, {54, 2}, {55, 2}, {56, 3}, {57, 2}, {59, 4}, {60, 3}, {61, 2}, {66, 1},
+            {67, 1}, {68, 2}})
                            << QVector<int>{9, 15, 8, 32};
 }
 
@@ -251,15 +254,18 @@ void TestScorers::problemRawScore_data()
     // items 1..9 at positions 82..90
     const Positions eight{{82, 2}, {83, 2}, {84, 2}, {85, 1}, {86, 1}, {87, 0}, {88, 0}};
     QTest::newRow("count 0") << QByteArray("t\r\n0\r\n") << Positions{{82, 2}} << 9 << 7 << 0;
-    QTest::newRow("plain sum") << QByteArray("t\r\n9 1 2 3 4 5 6 7 8 9\r\n") << (eight + Positions{{89, 1}, {90, 1}}) << 9 << 7 << 10;
+    QTest::newRow("plain sum") << QByteArray("t\r\n9 1 2 3 4 5 6 7 8 9\r\n") << (eight + Positions{{89, 1}, {90, 1}})
+                               << 9 << 7 << 10;
     QTest::newRow("two missing") << QByteArray("t\r\n9 1 2 3 4 5 6 7 8 9\r\n") << eight << 9 << 7 << 10;
-    QTest::newRow("three missing") << QByteArray("t\r\n9 1 2 3 4 5 6 7 8 9\r\n") << (eight + Positions{{88, -1}}) << 9 << 7 << -1;
+    QTest::newRow("three missing") << QByteArray("t\r\n9 1 2 3 4 5 6 7 8 9\r\n") << (eight + Positions{{88, -1}}) << 9
+                                   << 7 << -1;
     QTest::newRow("listed twice") << QByteArray("t\r\n2 1 1\r\n") << Positions{{82, 2}} << 2 << 2 << 4;
-    QTest::newRow("continues on next lines") << QByteArray("title\r\n3 1\r\n2\n\n 3 99 98\r\n") << Positions{{82, 1}, {83, 1}, {84, 1}}
-                                             << 3 << 3 << 3;
+    QTest::newRow("continues on next lines")
+        << QByteArray("title\r\n3 1\r\n2\n\n 3 99 98\r\n") << Positions{{82, 1}, {83, 1}, {84, 1}} << 3 << 3 << 3;
     QTest::newRow("tabs and LF") << QByteArray("title\n2\t1\t122\n") << Positions{{82, 1}, {203, 2}} << 2 << 2 << 3;
     QTest::newRow("plus sign") << QByteArray("t\r\n+1 +2\r\n") << Positions{{83, 2}} << 1 << 1 << 2;
-    QTest::newRow("halves to even") << QByteArray("t\r\n3 1 2 3\r\n") << Positions{{82, 1}, {83, 2}} << 3 << 1 << 4; // 3*3/2 = 4.5
+    QTest::newRow("halves to even") << QByteArray("t\r\n3 1 2 3\r\n") << Positions{{82, 1}, {83, 2}} << 3 << 1
+                                    << 4; // 3*3/2 = 4.5
 }
 
 void TestScorers::problemRawScore()
@@ -302,7 +308,8 @@ void TestScorers::problemTScore_data()
     QTest::addColumn<int>("sex");
     QTest::addColumn<int>("raw");
     QTest::addColumn<int>("expected");
-    const auto byte = [](int kind, int z, int sex, int r) { return problemNormByte((sex - 1) * (kind == 3 ? 12 : 11) + z, r); };
+    const auto byte
+        = [](int kind, int z, int sex, int r) { return problemNormByte((sex - 1) * (kind == 3 ? 12 : 11) + z, r); };
     QTest::newRow("negative") << 1 << 1 << 1 << -1 << -1;
     QTest::newRow("parent boy 0") << 1 << 1 << 1 << 0 << byte(1, 1, 1, 0);
     QTest::newRow("parent girl at cut") << 1 << 1 << 2 << 6 << byte(1, 1, 2, 6);
@@ -423,13 +430,15 @@ void TestScorers::damagedNormFiles()
     // A problem norm file cut short: girls' blocks lie beyond its end.
     inst.writeBytes(FixedPaths::Fakst1, problemNormFile(1).left(1100));
     QString message = failureOf([&] { ScoreParent(input, 30, output); });
-    QVERIFY2(message.startsWith(QStringLiteral("Írási vagy olvasási hiba: \"c:\\_halden\\motra\\fakst1.tp\".")), qPrintable(message));
+    QVERIFY2(message.startsWith(QStringLiteral("Írási vagy olvasási hiba: \"c:\\_halden\\motra\\fakst1.tp\".")),
+        qPrintable(message));
     // ... while the boys' blocks are all there.
     QVERIFY(failureOf([&] { ScoreParent(inputWith(1, 14, {}, 0), 30, output); }).isEmpty());
 
     inst.writeBytes(FixedPaths::Fakst1, QByteArray());
     message = failureOf([&] { ScoreParent(input, 30, output); });
-    QVERIFY2(message.contains(QStringLiteral("fakst1.tp")) && message.contains(QStringLiteral("üres")), qPrintable(message));
+    QVERIFY2(
+        message.contains(QStringLiteral("fakst1.tp")) && message.contains(QStringLiteral("üres")), qPrintable(message));
 
     // Competence look-up beyond the end of a short tstan1.tp.
     writeAllFiles(inst, Parent);
@@ -478,7 +487,8 @@ void TestScorers::badSexCode()
         else
             ScoreSelfReport(input, 32, output);
     });
-    QVERIFY2(message.startsWith(QStringLiteral("A vizsgált személy neme nem 1 (fiú) vagy 2 (lány)")), qPrintable(message));
+    QVERIFY2(
+        message.startsWith(QStringLiteral("A vizsgált személy neme nem 1 (fiú) vagy 2 (lány)")), qPrintable(message));
 }
 
 void TestScorers::parentProblemScales()
@@ -552,8 +562,8 @@ void TestScorers::parentAgeCorrection()
     writeAllFiles(inst, Parent);
     inst.writeBytes(FixedPaths::Tstan1, QByteArray(248, char(socialT)));
     // Aktivitás and Társas computable, Iskolai teljesítmény not (so its T is -1).
-    const ScorerInput input = inputWith(sex, age,
-                                        {{31, 3}, {32, 3}, {49, 3}, {45, 3}, {52, 4}, {53, 3}, {54, 2}, {55, 2}, {56, 3}, {57, 2}}, 1);
+    const ScorerInput input = inputWith(
+        sex, age, {{31, 3}, {32, 3}, {49, 3}, {45, 3}, {52, 4}, {53, 3}, {54, 2}, {55, 2}, {56, 3}, {57, 2}}, 1);
     ScorerOutput output;
     ScoreParent(input, 30, output);
     QCOMPARE(output[3], -1);
@@ -575,13 +585,18 @@ void TestScorers::teacherAdaptive_data()
 {
     QTest::addColumn<Positions>("values");
     QTest::addColumn<QVector<int>>("raw");
-    QTest::newRow("grades 3,4,4 two missing") << Positions{{11, 3}, {12, 4}, {13, 4}} << QVector<int>{37, -1, -1, -1, -1, -1};
+    QTest::newRow("grades 3,4,4 two missing")
+        << Positions{{11, 3}, {12, 4}, {13, 4}} << QVector<int>{37, -1, -1, -1, -1, -1};
     QTest::newRow("two grades") << Positions{{11, 3}, {12, 4}} << QVector<int>{-1, -1, -1, -1, -1, -1};
-    QTest::newRow("unanswered counts as 0") << Positions{{11, 3}, {12, 4}, {13, 0}} << QVector<int>{23, -1, -1, -1, -1, -1};
+    QTest::newRow("unanswered counts as 0")
+        << Positions{{11, 3}, {12, 4}, {13, 0}} << QVector<int>{23, -1, -1, -1, -1, -1};
     QTest::newRow("two ratings") << Positions{{22, 4}, {23, 5}} << QVector<int>{-1, 4, 5, -1, -1, -1};
-    QTest::newRow("ratings 4,5,6,7") << Positions{{22, 4}, {23, 5}, {24, 6}, {25, 7}} << QVector<int>{-1, 4, 5, 6, 7, 22};
-    QTest::newRow("unanswered rating counts") << Positions{{22, 1}, {23, 2}, {24, 0}, {25, 2}} << QVector<int>{-1, 1, 2, 0, 2, 5};
-    QTest::newRow("grades halves to even") << Positions{{11, 1}, {12, 2}, {13, 2}, {14, 0}, {15, -1}} << QVector<int>{12, -1, -1, -1, -1, -1};
+    QTest::newRow("ratings 4,5,6,7") << Positions{{22, 4}, {23, 5}, {24, 6}, {25, 7}}
+                                     << QVector<int>{-1, 4, 5, 6, 7, 22};
+    QTest::newRow("unanswered rating counts")
+        << Positions{{22, 1}, {23, 2}, {24, 0}, {25, 2}} << QVector<int>{-1, 1, 2, 0, 2, 5};
+    QTest::newRow("grades halves to even")
+        << Positions{{11, 1}, {12, 2}, {13, 2}, {14, 0}, {15, -1}} << QVector<int>{12, -1, -1, -1, -1, -1};
     QTest::newRow("rating above table") << Positions{{22, 150}} << QVector<int>{-1, 150, -1, -1, -1, -1};
 }
 

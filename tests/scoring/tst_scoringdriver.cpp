@@ -158,7 +158,7 @@ void TestScoringDriver::invalidCell()
     QVERIFY(!before.contains(QStringLiteral("***")));
 
     setSlot(record, Parent, 60, QStringLiteral("1")); // item 12, gathered before the bad cell
-    setSlot(record, Parent, 100, text);               // item 52
+    setSlot(record, Parent, 100, text); // item 52
     setSlot(record, Parent, 120, QStringLiteral("2")); // after it
     try {
         RunScoringCommand(record);
@@ -209,7 +209,8 @@ void TestScoringDriver::teacherTenths()
     CaseRecord record;
     fillCase(record, Teacher, 2);
     // Grades 3, 3, 2 and two missing: round(80 / 3) = 27.
-    const QStringList grades{QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("-3"), QStringLiteral("20000")};
+    const QStringList grades{
+        QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("-3"), QStringLiteral("20000")};
     for (int i = 0; i < 5; ++i)
         setSlot(record, Teacher, 11 + i, grades[i]);
     ScoreKind(record, Teacher);
@@ -301,8 +302,8 @@ void TestScoringDriver::tScoreRounding()
     QFETCH(double, slot);
     QFETCH(int, expected);
     CaseRecord record;
-    record.SlotValues[186] = slot;   // T of Aktivitás
-    record.SlotValues[171] = 12.5;   // its raw score
+    record.SlotValues[186] = slot; // T of Aktivitás
+    record.SlotValues[171] = 12.5; // its raw score
     CopyScaleScores(record, Parent);
     QCOMPARE(record.scores(Parent).TScores[0], expected);
     QCOMPARE(record.scores(Parent).RawScores[0], 12.5);
@@ -352,7 +353,8 @@ void TestScoringDriver::scoresEveryKind()
     const int tSlot = rawSlot + info.scaleCount;
     const int cut = kind == Parent ? 6 + (sex == 1) : kind == Teacher ? 10 : 7 + (sex == 2);
     const int block = (sex - 1) * (kind == SelfReport ? 12 : 11) + 1;
-    const int expected = K <= cut ? problemNormByte(block, K) : 70 + int(std::nearbyint((K - cut) * 30.0 / (2 * K - cut)));
+    const int expected
+        = K <= cut ? problemNormByte(block, K) : 70 + int(std::nearbyint((K - cut) * 30.0 / (2 * K - cut)));
     QCOMPARE(record.SlotValues[tSlot], double(expected));
     QCOMPARE(record.answers(kind).valueText(info.resultRowOfSlot(tSlot)), QStringLiteral("%1.0").arg(expected));
     QCOMPARE(record.scores(kind).TScores[firstProblem - 1], expected);

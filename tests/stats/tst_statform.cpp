@@ -23,10 +23,7 @@
 namespace {
 const QString Warning = QStringLiteral("Ebben a fájlban már szerepel az aktuális KÓD, nem csatolható!!!");
 
-QString statFile(const QString &name)
-{
-    return FixedPaths::StatFolder + name;
-}
+QString statFile(const QString &name) { return FixedPaths::StatFolder + name; }
 
 void chooseFile(TStatForm &form, const QString &name)
 {
@@ -149,11 +146,16 @@ void TestStatForm::newNameCharacters_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("notice");
-    QTest::newRow("ab!") << "ab!" << "ab" << true;
-    QTest::newRow("letters digits - _") << "aZ0-9_x" << "aZ0-9_x" << false;
-    QTest::newRow("accented") << "ab\u00e1" << "ab" << true;
-    QTest::newRow("pasted with several bad") << "a b/c.d" << "abcd" << true;
-    QTest::newRow("slash only") << "/" << "" << true;
+    QTest::newRow("ab!") << "ab!"
+                         << "ab" << true;
+    QTest::newRow("letters digits - _") << "aZ0-9_x"
+                                        << "aZ0-9_x" << false;
+    QTest::newRow("accented") << "ab\u00e1"
+                              << "ab" << true;
+    QTest::newRow("pasted with several bad") << "a b/c.d"
+                                             << "abcd" << true;
+    QTest::newRow("slash only") << "/"
+                                << "" << true;
 }
 
 void TestStatForm::newNameCharacters()
@@ -179,9 +181,10 @@ void TestStatForm::newNameCharacters()
     QCOMPARE(form.Edit1->cursorPosition(), kept.size());
     QCOMPARE(form.BitBtn1->isEnabled(), !kept.isEmpty());
     if (notice) {
-        QCOMPARE(lines, QStringList({QStringLiteral("A fájlnévhez használható karakterek:"),
-                                     QStringLiteral("az angol ABC betűi, számjegyek,"),
-                                     QStringLiteral("valamint a kötőjel és az aláhúzásjel")}));
+        QCOMPARE(lines,
+            QStringList({QStringLiteral("A fájlnévhez használható karakterek:"),
+                QStringLiteral("az angol ABC betűi, számjegyek,"),
+                QStringLiteral("valamint a kötőjel és az aláhúzásjel")}));
     } else {
         QVERIFY(lines.isEmpty());
     }
@@ -217,7 +220,8 @@ void TestStatForm::flashTimerTicks()
     TStatForm form(record);
     form.ShowFlashWarning(Warning);
     auto colours = [&] {
-        return qMakePair(form.Panel3->palette().color(QPalette::Window), form.Panel3->palette().color(QPalette::WindowText));
+        return qMakePair(
+            form.Panel3->palette().color(QPalette::Window), form.Panel3->palette().color(QPalette::WindowText));
     };
     QVERIFY(!form.Panel3->isHidden());
     QCOMPARE(colours(), qMakePair(QColor(Qt::red), QColor(Qt::yellow)));
@@ -268,8 +272,9 @@ void TestStatForm::helpIsModeless()
     CaseRecord record;
     TStatForm form(record);
     form.BitBtn2Click();
-    QCOMPARE(call, QStringList({QStringLiteral("súgó a statisztikához"), QStringLiteral("c:\\_halden\\motra\\help\\stat.hlp"),
-                                QStringLiteral("c:\\_halden\\motra\\jegyzet\\stat.hlp"), QStringLiteral("modeless")}));
+    QCOMPARE(call,
+        QStringList({QStringLiteral("súgó a statisztikához"), QStringLiteral("c:\\_halden\\motra\\help\\stat.hlp"),
+            QStringLiteral("c:\\_halden\\motra\\jegyzet\\stat.hlp"), QStringLiteral("modeless")}));
 }
 
 QTEST_MAIN(TestStatForm)

@@ -211,7 +211,8 @@ void TestStatistics::codeInFile()
 void TestStatistics::codeInMissingFileIsAnError()
 {
     QTemporaryDir dir;
-    QVERIFY_THROWS_EXCEPTION(MotraError, CodeInStatisticsFile(QStringLiteral("A"), dir.filePath(QStringLiteral("x.da2"))));
+    QVERIFY_THROWS_EXCEPTION(
+        MotraError, CodeInStatisticsFile(QStringLiteral("A"), dir.filePath(QStringLiteral("x.da2"))));
 }
 
 void TestStatistics::summaryHeaderWhenNewOrKindChanges()

@@ -39,7 +39,8 @@ TestInstallation::TestInstallation(bool empty)
     if (!m_dir.isValid())
         return;
     if (empty) {
-        for (const char *folder : {"archivum", "aktualis", "html", "doc", "stat", "jegyzet", "wizard", "help", "pictures"})
+        for (const char *folder :
+            {"archivum", "aktualis", "html", "doc", "stat", "jegyzet", "wizard", "help", "pictures"})
             QDir().mkpath(m_dir.path() + QStringLiteral("/_halden/motra/") + QLatin1String(folder));
         QDir().mkpath(m_dir.path() + QStringLiteral("/qrelab/kalauz/pictures"));
         m_valid = true;
@@ -57,10 +58,7 @@ TestInstallation::~TestInstallation()
         qunsetenv("MOTRA_ROOT");
 }
 
-QString TestInstallation::path(const QString &fixedPath) const
-{
-    return hostPath(fixedPath);
-}
+QString TestInstallation::path(const QString &fixedPath) const { return hostPath(fixedPath); }
 
 void TestInstallation::writeBytes(const QString &fixedPath, const QByteArray &bytes) const
 {
@@ -75,7 +73,4 @@ QByteArray TestInstallation::readBytes(const QString &fixedPath) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void TestInstallation::remove(const QString &fixedPath) const
-{
-    QFile::remove(path(fixedPath));
-}
+void TestInstallation::remove(const QString &fixedPath) const { QFile::remove(path(fixedPath)); }

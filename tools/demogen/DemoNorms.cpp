@@ -15,15 +15,15 @@ namespace DemoNorms {
 
 namespace {
 
-const QStringList ParentTeacherTitles{
-    QStringLiteral("Visszahúzódás"), QStringLiteral("Szomatikus panaszok"), QStringLiteral("Szorongás, depresszió"),
-    QStringLiteral("Szociális problémák"), QStringLiteral("Gondolkodási zavarok"), QStringLiteral("Figyelmi problémák"),
+const QStringList ParentTeacherTitles{QStringLiteral("Visszahúzódás"), QStringLiteral("Szomatikus panaszok"),
+    QStringLiteral("Szorongás, depresszió"), QStringLiteral("Szociális problémák"),
+    QStringLiteral("Gondolkodási zavarok"), QStringLiteral("Figyelmi problémák"),
     QStringLiteral("Szabályszegő magatartás"), QStringLiteral("Agresszió"), QStringLiteral("Internalizáció"),
     QStringLiteral("Externalizáció")};
 
-const QStringList SelfReportTitles{
-    QStringLiteral("Visszahúzódás"), QStringLiteral("Szomatikus panaszok"), QStringLiteral("Szorongás, depresszió"),
-    QStringLiteral("Szociális problémák"), QStringLiteral("Gondolkodási zavarok"), QStringLiteral("Figyelmi problémák"),
+const QStringList SelfReportTitles{QStringLiteral("Visszahúzódás"), QStringLiteral("Szomatikus panaszok"),
+    QStringLiteral("Szorongás, depresszió"), QStringLiteral("Szociális problémák"),
+    QStringLiteral("Gondolkodási zavarok"), QStringLiteral("Figyelmi problémák"),
     QStringLiteral("Szabályszegő magatartás"), QStringLiteral("Agresszió"), QStringLiteral("Szociális érettség"),
     QStringLiteral("Internalizáció"), QStringLiteral("Externalizáció"), QStringLiteral("Összprobléma")};
 

@@ -8,8 +8,8 @@ namespace DemoPictures {
 namespace {
 
 // The chart's band colours, low to high.
-const QColor BandColours[5] = {QColor(35, 40, 243), QColor(185, 205, 255), QColor(0, 206, 0), QColor(255, 128, 0),
-                               QColor(255, 20, 75)};
+const QColor BandColours[5]
+    = {QColor(35, 40, 243), QColor(185, 205, 255), QColor(0, 206, 0), QColor(255, 128, 0), QColor(255, 20, 75)};
 const char *const BandMarks[5] = {"--", "-", "0", "+", "++"};
 const char *const BandRanges[5] = {"0-29", "30-39", "40-60", "61-70", "71-100"};
 
@@ -107,7 +107,7 @@ QImage legend()
         p.fillRect(QRect(x + 2, 4, 10, 10), BandColours[band]);
         p.setPen(Qt::black);
         p.drawText(QRect(x + 15, 0, 64, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("(%1) %2").arg(QLatin1String(BandMarks[band]), QLatin1String(BandRanges[band])));
+            QStringLiteral("(%1) %2").arg(QLatin1String(BandMarks[band]), QLatin1String(BandRanges[band])));
     }
     return image;
 }

@@ -13,8 +13,8 @@ QImage chartBackground(const QString &title);
 QImage noPhoto();
 // Pictures of the HTML report.
 QImage bandBar(int band); // 0..4: the five T bands from low to high
-QImage ruler();           // skala.gif: 300 pixels for T = 0..100
-QImage legend();          // jelmagy.gif
-QImage logo();            // logo.gif
+QImage ruler(); // skala.gif: 300 pixels for T = 0..100
+QImage legend(); // jelmagy.gif
+QImage logo(); // logo.gif
 
 } // namespace DemoPictures

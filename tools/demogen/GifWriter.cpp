@@ -102,8 +102,8 @@ QByteArray encodeGif(const QImage &image)
     appendWord(gif, indexed.width());
     appendWord(gif, indexed.height());
     gif.append(char(0xF7)); // global palette of 2^8 entries, 8 bits per primary
-    gif.append('\0');       // background colour index
-    gif.append('\0');       // square pixels
+    gif.append('\0'); // background colour index
+    gif.append('\0'); // square pixels
     const QList<QRgb> colours = indexed.colorTable();
     for (int i = 0; i < 256; ++i) {
         const QRgb c = i < colours.size() ? colours[i] : qRgb(0, 0, 0);

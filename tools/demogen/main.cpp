@@ -26,7 +26,7 @@ namespace {
 class Generator
 {
 public:
-    Generator(const QString &sources, const QString &root) : m_sources(sources), m_root(root) {}
+    Generator(const QString &sources, const QString &root) : m_sources(sources), m_root(root) { }
 
     void run()
     {
@@ -60,7 +60,8 @@ private:
     void makeFolders() const
     {
         // The program itself never creates a folder: every one it writes into must be here.
-        for (const char *folder : {"archivum", "aktualis", "html", "doc", "stat", "jegyzet", "wizard", "help", "pictures"}) {
+        for (const char *folder :
+            {"archivum", "aktualis", "html", "doc", "stat", "jegyzet", "wizard", "help", "pictures"}) {
             if (!QDir().mkpath(motra(QLatin1String(folder))))
                 fail(QStringLiteral("cannot create %1").arg(motra(QLatin1String(folder))));
         }
@@ -96,7 +97,8 @@ private:
     {
         QStringList lines;
         for (int i = 1; i <= 24; ++i)
-            lines.append(QStringLiteral("MOTRA beállítás %1 - ezt a fájlt ne szerkessze kézzel.").arg(i, 2, 10, QLatin1Char('0')));
+            lines.append(QStringLiteral("MOTRA beállítás %1 - ezt a fájlt ne szerkessze kézzel.")
+                             .arg(i, 2, 10, QLatin1Char('0')));
         const QString filler = QStringLiteral("jelszó következik: *");
         if (filler.size() != 20)
             fail(QStringLiteral("the password line's filler must be 20 characters long"));
@@ -121,8 +123,8 @@ private:
             const char *current;
             QString title;
         } charts[] = {{"diag_szu.bmp", "Akt_Diag.bmp", QStringLiteral("szülői kérdőív")},
-                      {"diag_tan.bmp", "Akt_Di_2.bmp", QStringLiteral("tanári kérdőív")},
-                      {"diag_one.bmp", "Akt_Di_3.bmp", QStringLiteral("önértékelő kérdőív")}};
+            {"diag_tan.bmp", "Akt_Di_2.bmp", QStringLiteral("tanári kérdőív")},
+            {"diag_one.bmp", "Akt_Di_3.bmp", QStringLiteral("önértékelő kérdőív")}};
         for (const auto &chart : charts) {
             const QImage image = DemoPictures::chartBackground(chart.title);
             saveImage(motra(QStringLiteral("pictures/") + QLatin1String(chart.background)), image, "BMP");
@@ -135,7 +137,8 @@ private:
     {
         const char *const bars[5] = {"mm.gif", "m.gif", "n.gif", "p.gif", "pp.gif"};
         for (int band = 0; band < 5; ++band)
-            writeBytes(motra(QStringLiteral("html/") + QLatin1String(bars[band])), encodeGif(DemoPictures::bandBar(band)));
+            writeBytes(
+                motra(QStringLiteral("html/") + QLatin1String(bars[band])), encodeGif(DemoPictures::bandBar(band)));
         writeBytes(motra(QStringLiteral("html/skala.gif")), encodeGif(DemoPictures::ruler()));
         writeBytes(motra(QStringLiteral("html/jelmagy.gif")), encodeGif(DemoPictures::legend()));
         writeBytes(motra(QStringLiteral("html/logo.gif")), encodeGif(DemoPictures::logo()));
@@ -170,22 +173,24 @@ private:
     {
         const QString blank = QStringLiteral("Ez a bemutató telepítés üres helyőrzője; a valódi tesztfüzetet "
                                              "a program forgalmazójától kapott fájl váltja fel.");
-        writeBytes(motra(QStringLiteral("help/szulo.doc")), rtf(QStringLiteral("MOTRA - szülői tesztfüzet (bemutató)"), {blank}));
-        writeBytes(motra(QStringLiteral("help/tanar.doc")), rtf(QStringLiteral("MOTRA - tanári tesztfüzet (bemutató)"), {blank}));
+        writeBytes(motra(QStringLiteral("help/szulo.doc")),
+            rtf(QStringLiteral("MOTRA - szülői tesztfüzet (bemutató)"), {blank}));
+        writeBytes(motra(QStringLiteral("help/tanar.doc")),
+            rtf(QStringLiteral("MOTRA - tanári tesztfüzet (bemutató)"), {blank}));
         writeBytes(motra(QStringLiteral("help/onert.doc")),
-                   rtf(QStringLiteral("MOTRA - önértékelő tesztfüzet (bemutató)"), {blank}));
+            rtf(QStringLiteral("MOTRA - önértékelő tesztfüzet (bemutató)"), {blank}));
         writeBytes(motra(QStringLiteral("help/mtrozsa.doc")),
-                   rtf(QStringLiteral("A MOTRA teszt ismertetése (bemutató)"),
-                       {QStringLiteral("A MOTRA a szülő, a pedagógus és a gyermek kérdőívéből számít nyerspontokat "
-                                       "és T-értékeket, profildiagramot rajzol és jegyzőkönyvet készít."),
-                        QStringLiteral("Ebben a bemutató telepítésben a normatáblák kitaláltak: a T-értékek nem "
-                                       "használhatók klinikai döntéshez."),
-                        blank}));
+            rtf(QStringLiteral("A MOTRA teszt ismertetése (bemutató)"),
+                {QStringLiteral("A MOTRA a szülő, a pedagógus és a gyermek kérdőívéből számít nyerspontokat "
+                                "és T-értékeket, profildiagramot rajzol és jegyzőkönyvet készít."),
+                    QStringLiteral("Ebben a bemutató telepítésben a normatáblák kitaláltak: a T-értékek nem "
+                                   "használhatók klinikai döntéshez."),
+                    blank}));
         writeBytes(motra(QStringLiteral("aktualis/aktualis.dot")),
-                   rtf(QStringLiteral("MOTRA jegyzőkönyv (bemutató sablon)"),
-                       {QStringLiteral("A jegyzőkönyv részei az aktualis mappában: szemad.txt (személyi adatok), "
-                                       "Akt_Diag.bmp, Akt_Di_2.bmp, Akt_Di_3.bmp (profildiagramok), velem.txt (vélemény)."),
-                        QStringLiteral("Ez a sablon csak helyőrző; a valódi telepítés saját sablont hoz.")}));
+            rtf(QStringLiteral("MOTRA jegyzőkönyv (bemutató sablon)"),
+                {QStringLiteral("A jegyzőkönyv részei az aktualis mappában: szemad.txt (személyi adatok), "
+                                "Akt_Diag.bmp, Akt_Di_2.bmp, Akt_Di_3.bmp (profildiagramok), velem.txt (vélemény)."),
+                    QStringLiteral("Ez a sablon csak helyőrző; a valódi telepítés saját sablont hoz.")}));
     }
 
     QString m_sources;
