@@ -3,7 +3,9 @@
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
+#include "case/MotraError.h"
 #include "case/RowList.h"
+#include "scoring/ScoringDriver.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -144,6 +146,19 @@ void fillValidAnswers(CaseRecord &record)
                 set.setValueText(r, QString::number(r % 3));
         }
     }
+}
+
+void scoreWithReplacedFile(const QString &fixedPath, int kind, const QByteArray &bytes)
+{
+    writeFile(installedPath(fixedPath), bytes);
+    CaseRecord record;
+    fillValidAnswers(record);
+    try {
+        ScoreKind(record, kind);
+        checkResultRows(record, kind);
+    } catch (const MotraError &) { }
+    checkRecordShape(record);
+    restoreScoringFile(fixedPath);
 }
 
 void expect(bool condition, const QString &what)

@@ -24,6 +24,9 @@ void restoreScoringFile(const QString &fixedPath);
 
 // A record with every item answered, ready to score.
 void fillValidAnswers(CaseRecord &record);
+// Replaces one scoring file of the installation with the bytes, scores a fully answered
+// record of the kind against it, checks the invariants and puts the file back.
+void scoreWithReplacedFile(const QString &fixedPath, int kind, const QByteArray &bytes);
 
 // Invariant checks. A violation aborts under libFuzzer; the replay test collects them.
 void expect(bool condition, const QString &what);

@@ -3,10 +3,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTarget.h"
 
-#include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
-#include "case/MotraError.h"
-#include "scoring/ScoringDriver.h"
 
 #include <QByteArray>
 
@@ -17,16 +14,7 @@ MOTRA_FUZZ_TARGET(normFile)
     const int selector = data[0] % 6;
     const int kind = selector % 3 + 1;
     const QString fixedPath = selector < 3 ? FixedPaths::competenceNormFile(kind) : FixedPaths::problemNormFile(kind);
-    FuzzSupport::writeFile(FuzzSupport::installedPath(fixedPath),
-        QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
-
-    CaseRecord record;
-    FuzzSupport::fillValidAnswers(record);
-    try {
-        ScoreKind(record, kind);
-        FuzzSupport::checkResultRows(record, kind);
-    } catch (const MotraError &) { }
-    FuzzSupport::checkRecordShape(record);
-    FuzzSupport::restoreScoringFile(fixedPath);
+    FuzzSupport::scoreWithReplacedFile(
+        fixedPath, kind, QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
     return 0;
 }
