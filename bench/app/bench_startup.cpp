@@ -3,7 +3,7 @@
 #include "app/MotraApplication.h"
 #include "app/TMainForm.h"
 #include "case/FixedPaths.h"
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 
 #include "case/CaseRecord.h"
 #include "entry/EntryWindows.h"
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

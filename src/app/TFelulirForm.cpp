@@ -1,6 +1,6 @@
 #include "app/TFelulirForm.h"
 
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "case/HostPath.h"
 #include "case/MotraError.h"
 #include "case/TextFile.h"
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 #include "reports/MemoLines.h"
 
 #include <QApplication>

@@ -10,7 +10,7 @@
 #include "case/PasswordFile.h"
 #include "case/TextFile.h"
 #include "charts/ProfileChart.h"
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 #include "reports/HtmlReport.h"
 #include "reports/TVelemenyForm.h"
 #include "scoring/ScoringDriver.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/WindowServices.h"
+#include "ui/WindowServices.h"
 
 #include <QMainWindow>
 #include <QPoint>

@@ -1,6 +1,6 @@
 #include "app/TProgHibaForm.h"
 
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "case/MotraError.h"
 #include "case/PasswordFile.h"
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 
 #include <QFormLayout>
 #include <QLabel>

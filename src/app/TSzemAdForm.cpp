@@ -8,8 +8,8 @@
 #include "case/HostPath.h"
 #include "case/ListFiles.h"
 #include "case/MotraError.h"
-#include "entry/ModalSeam.h"
-#include "entry/WindowServices.h"
+#include "ui/ModalSeam.h"
+#include "ui/WindowServices.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "app/TUzenetForm.h"
 
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 
 #include <QLabel>
 #include <QPointer>

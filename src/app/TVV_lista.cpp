@@ -3,7 +3,7 @@
 #include "case/FixedPaths.h"
 #include "case/ListFiles.h"
 #include "case/MotraError.h"
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

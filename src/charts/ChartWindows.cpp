@@ -4,8 +4,8 @@
 #include "charts/TSkalaForm.h"
 #include "charts/TSzuDiagForm.h"
 #include "charts/TTanDiagForm.h"
-#include "entry/ModalSeam.h"
-#include "entry/WindowServices.h"
+#include "ui/ModalSeam.h"
+#include "ui/WindowServices.h"
 
 static ChartWindows installed;
 

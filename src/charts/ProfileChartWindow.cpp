@@ -10,8 +10,8 @@
 #include "charts/ProfileChart.h"
 #include "charts/ScaleItemList.h"
 #include "charts/TSkalaForm.h"
-#include "entry/ModalSeam.h"
-#include "entry/WindowServices.h"
+#include "ui/ModalSeam.h"
+#include "ui/WindowServices.h"
 
 #include <QButtonGroup>
 #include <QEvent>

@@ -5,7 +5,7 @@
 #include "case/MotraError.h"
 #include "entry/AnswerGrid.h"
 #include "entry/AnswerGridDelegate.h"
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 #include "scoring/ScoringDriver.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entry/AnswerMenus.h"
-#include "entry/WindowServices.h"
+#include "ui/WindowServices.h"
 
 #include <QDialog>
 #include <QPoint>

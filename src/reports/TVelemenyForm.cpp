@@ -5,8 +5,8 @@
 #include "case/HostPath.h"
 #include "case/MotraError.h"
 #include "case/TextFile.h"
-#include "entry/ModalSeam.h"
-#include "entry/WindowServices.h"
+#include "ui/ModalSeam.h"
+#include "ui/WindowServices.h"
 #include "reports/MemoLines.h"
 
 #include <QFrame>

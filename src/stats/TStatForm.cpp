@@ -5,8 +5,8 @@
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
 #include "case/MotraError.h"
-#include "entry/ModalSeam.h"
-#include "entry/WindowServices.h"
+#include "ui/ModalSeam.h"
+#include "ui/WindowServices.h"
 #include "stats/FlashPanel.h"
 #include "stats/StatisticsFiles.h"
 

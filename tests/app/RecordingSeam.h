@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 
 #include <QDialog>
 #include <QList>

@@ -10,8 +10,8 @@
 #include "charts/TSkalaForm.h"
 #include "charts/TSzuDiagForm.h"
 #include "charts/TTanDiagForm.h"
-#include "entry/ModalSeam.h"
-#include "entry/WindowServices.h"
+#include "ui/ModalSeam.h"
+#include "ui/WindowServices.h"
 #include "TestInstallation.h"
 
 #include <QLabel>

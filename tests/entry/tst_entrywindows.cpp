@@ -8,8 +8,8 @@
 #include "entry/AnswerGrid.h"
 #include "entry/AnswerMenus.h"
 #include "entry/EntryWindows.h"
-#include "entry/ModalSeam.h"
-#include "entry/WindowServices.h"
+#include "ui/ModalSeam.h"
+#include "ui/WindowServices.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "TestInstallation.h"
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
-#include "entry/WindowServices.h"
+#include "ui/WindowServices.h"
 #include "reports/MemoLines.h"
 #include "reports/TEredmForm.h"
 #include "reports/TVelemenyForm.h"

@@ -4,7 +4,7 @@
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
 #include "case/TextFile.h"
-#include "entry/WindowServices.h"
+#include "ui/WindowServices.h"
 #include "stats/FlashPanel.h"
 #include "stats/StatisticsFiles.h"
 #include "stats/TStatForm.h"

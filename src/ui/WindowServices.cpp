@@ -1,4 +1,4 @@
-#include "entry/WindowServices.h"
+#include "ui/WindowServices.h"
 
 WindowServices &windowServices()
 {

@@ -1,4 +1,4 @@
-#include "entry/ModalSeam.h"
+#include "ui/ModalSeam.h"
 
 #include <QApplication>
 #include <QDesktopServices>
