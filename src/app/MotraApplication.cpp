@@ -16,14 +16,14 @@
 #include "charts/TSkalaForm.h"
 #include "charts/TSzuDiagForm.h"
 #include "charts/TTanDiagForm.h"
-#include "ui/ModalSeam.h"
 #include "entry/TOnertForm.h"
 #include "entry/TSzuloForm.h"
 #include "entry/TTanarForm.h"
-#include "ui/WindowServices.h"
 #include "reports/TEredmForm.h"
 #include "reports/TVelemenyForm.h"
 #include "stats/TStatForm.h"
+#include "ui/ModalSeam.h"
+#include "ui/WindowServices.h"
 
 #include <QDialog>
 

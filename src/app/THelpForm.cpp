@@ -4,8 +4,8 @@
 #include "case/HostPath.h"
 #include "case/MotraError.h"
 #include "case/TextFile.h"
-#include "ui/ModalSeam.h"
 #include "reports/MemoLines.h"
+#include "ui/ModalSeam.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -10,11 +10,12 @@
 #include "case/PasswordFile.h"
 #include "case/TextFile.h"
 #include "charts/ProfileChart.h"
-#include "ui/ModalSeam.h"
 #include "reports/HtmlReport.h"
+#include "reports/OpinionFile.h"
 #include "reports/TVelemenyForm.h"
 #include "scoring/ScoringDriver.h"
 #include "stats/ExaminationSave.h"
+#include "ui/ModalSeam.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -595,7 +596,7 @@ void TMainForm::NewExamination()
     m_record.Opinion.clear();
     reloadOpinionWindow();
     try {
-        TextFile::writeLines(hostPath(FixedPaths::OpinionText), QStringList());
+        writeOpinionFile(m_record);
     } catch (const MotraError &error) {
         reportError(error);
     }

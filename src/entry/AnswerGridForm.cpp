@@ -5,8 +5,8 @@
 #include "case/MotraError.h"
 #include "entry/AnswerGrid.h"
 #include "entry/AnswerGridDelegate.h"
-#include "ui/ModalSeam.h"
 #include "scoring/ScoringDriver.h"
+#include "ui/ModalSeam.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -2,12 +2,11 @@
 
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
-#include "case/HostPath.h"
 #include "case/MotraError.h"
-#include "case/TextFile.h"
+#include "reports/MemoLines.h"
+#include "reports/OpinionFile.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
-#include "reports/MemoLines.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -69,7 +68,7 @@ bool TVelemenyForm::FormClose()
 {
     m_record.Opinion = memoLines(Memo1);
     try {
-        TextFile::writeLines(hostPath(FixedPaths::OpinionText), m_record.Opinion);
+        writeOpinionFile(m_record);
     } catch (const MotraError &error) {
         ModalSeam::instance().showMessage(this, error.message());
         return false;

@@ -5,10 +5,10 @@
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
 #include "case/MotraError.h"
-#include "ui/ModalSeam.h"
-#include "ui/WindowServices.h"
 #include "stats/FlashPanel.h"
 #include "stats/StatisticsFiles.h"
+#include "ui/ModalSeam.h"
+#include "ui/WindowServices.h"
 
 #include <QFrame>
 #include <QLabel>

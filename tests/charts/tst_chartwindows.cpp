@@ -1,4 +1,5 @@
 #include "case/CaseRecord.h"
+#include "TestInstallation.h"
 #include "case/FixedPaths.h"
 #include "charts/ChartBar.h"
 #include "charts/ChartLayout.h"
@@ -12,7 +13,6 @@
 #include "charts/TTanDiagForm.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
-#include "TestInstallation.h"
 
 #include <QLabel>
 #include <QListWidget>

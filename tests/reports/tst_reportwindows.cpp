@@ -2,10 +2,10 @@
 #include "TestInstallation.h"
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
-#include "ui/WindowServices.h"
 #include "reports/MemoLines.h"
 #include "reports/TEredmForm.h"
 #include "reports/TVelemenyForm.h"
+#include "ui/WindowServices.h"
 
 #include <QDir>
 #include <QFileInfo>

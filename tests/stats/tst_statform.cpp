@@ -4,10 +4,10 @@
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
 #include "case/TextFile.h"
-#include "ui/WindowServices.h"
 #include "stats/FlashPanel.h"
 #include "stats/StatisticsFiles.h"
 #include "stats/TStatForm.h"
+#include "ui/WindowServices.h"
 
 #include <QDir>
 #include <QFileInfo>
