@@ -3,7 +3,8 @@
 
 MOTRA_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 MOTRA_BUILD="$MOTRA_REPO/build"
-MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+    dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info)
 
 motra_say() { printf 'motra: %s\n' "$*" >&2; }
 
@@ -28,11 +29,13 @@ motra_install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}" || return 1
 }
 
+# motra_build [TARGET...]: configures build/ and builds the targets named (all without).
 motra_build() {
-    local launcher=()
+    local launcher=() targets=()
     if command -v ccache >/dev/null 2>&1; then
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     fi
     cmake -S "$MOTRA_REPO" -B "$MOTRA_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" || return 1
-    cmake --build "$MOTRA_BUILD" -j"$(nproc)" || return 1
+    if [ $# -gt 0 ]; then targets=(--target "$@"); fi
+    cmake --build "$MOTRA_BUILD" -j"$(nproc)" "${targets[@]}" || return 1
 }

@@ -10,7 +10,8 @@ static const char *const Usage = "használat:\n"
                                  "  motra-cli score FÁJL.mtr\n"
                                  "  motra-cli report FÁJL.mtr -o KIMENET.htm [--parent] [--teacher] [--self-report]\n"
                                  "  motra-cli chart FÁJL.mtr FAJTA MÓD -o KIMENET.bmp\n"
-                                 "  motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n";
+                                 "  motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n"
+                                 "telepítés: $MOTRA_ROOT, különben $XDG_DATA_HOME/motra/c\n";
 
 int main(int argc, char *argv[])
 {
