@@ -34,7 +34,11 @@ static void fill(CaseRecord &record)
         for (int row = 4; row < kindInfo(kind).firstResultRow; ++row) {
             const RowDefinition &definition = set.rows()[row];
             if (definition.isFreeText()) {
-                set.setValueText(row, QStringLiteral("kosárlabda"));
+                // Only the sports are named; the other free-text rows explain answers not given.
+                static const QStringList sports
+                    = {QStringLiteral("úszás"), QStringLiteral("kosárlabda"), QStringLiteral("néptánc")};
+                if (definition.Label.contains(QStringLiteral("sport"), Qt::CaseInsensitive))
+                    set.setValueText(row, sports[row % sports.size()]);
                 continue;
             }
             const int menu = menus.menuFor(definition.rowNumberValue(), MenuTrigger::Press);
@@ -42,8 +46,8 @@ static void fill(CaseRecord &record)
                 continue;
             const QStringList &captions = menus.menus[menu].captions;
             // Mostly the first answers, now and then a higher one, so that the profile has peaks.
-            const int pick = (row * 37 + kind * 11) % 7;
-            const int index = pick < 4 ? 0 : (pick < 6 ? 1 : int(captions.size()) - 1);
+            const int pick = (row * 37 + kind * 11) % 9;
+            const int index = pick < 6 ? 0 : (pick < 8 ? 1 : int(captions.size()) - 1);
             QString code;
             QString label;
             if (index >= 0 && index < captions.size() && splitAnswerCaption(captions[index], &code, &label)) {
