@@ -1,12 +1,16 @@
 #include "app/MotraApplication.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("motra"));
+    // The desktop entry and icon of the installed program (MOTRA_APP_ID: see packaging/).
+    QGuiApplication::setDesktopFileName(QStringLiteral(MOTRA_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(MOTRA_APP_ID)));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     MotraApplication motra(arguments);
