@@ -18,7 +18,13 @@ namespace {
 // Problem lines named one by one in the message; the rest are only counted.
 constexpr int ListedProblems = 5;
 
-QString header(int kind) { return StatisticsHeader(kind).chopped(2); }
+// The header line of a kind, without its line end; built once, as every line is compared with it.
+const QString &header(int kind)
+{
+    static const QString headers[] = {StatisticsHeader(Parent).chopped(2), StatisticsHeader(Teacher).chopped(2),
+        StatisticsHeader(SelfReport).chopped(2)};
+    return headers[kind - 1];
+}
 
 QString kindTitle(int kind) { return kindInfo(kind).name + QStringLiteral(" kérdőív"); }
 
@@ -32,7 +38,10 @@ int headerKind(const QString &line)
     return 0;
 }
 
-bool isBlank(const QString &line) { return line.trimmed().isEmpty(); }
+bool isBlank(const QString &line)
+{
+    return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c.isSpace(); });
+}
 
 QString problemLines(const QString &file, const QStringList &lines, int kind)
 {
