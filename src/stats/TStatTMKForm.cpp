@@ -134,6 +134,11 @@ TStatTMKForm::TStatTMKForm(QWidget *parent)
 
     // The window keeps the size it was made with.
     setFixedSize(800, 462);
+    // Keys go from the kind to the file, to its records and what can be done with them.
+    const QList<QWidget *> tabOrder = {SpeedButton3, SpeedButton4, SpeedButton5, FileListBox1, ListBox1, SpeedButton1,
+        SpeedButton2, BitBtn2, BitBtn5, BitBtn4, BitBtn1, BitBtn7};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     connect(m_kinds, &QButtonGroup::idClicked, this, &TStatTMKForm::KindButtonClick);
     connect(FileListBox1, &QListWidget::currentItemChanged, this, &TStatTMKForm::onFileChosen);
@@ -199,6 +204,7 @@ void TStatTMKForm::showLoadedFileInList()
         FileListBox1->clearSelection();
     } else {
         FileListBox1->setCurrentItem(items.first());
+        items.first()->setSelected(true);
     }
 }
 
@@ -233,6 +239,8 @@ void TStatTMKForm::FileListBox1Click()
         ModalSeam::instance().showMessage(this, error.message());
         return;
     }
+    // A list entered with the keyboard has a current file that is not yet marked.
+    showLoadedFileInList();
     updateButtons(false);
     if (!notes.isEmpty())
         ModalSeam::instance().showMessage(this, notes);
