@@ -55,12 +55,8 @@ private slots:
     void unusableFileLeavesListAlone();
     void loadNotes_data();
     void loadNotes();
-    void enabling_data();
-    void enabling();
-    void movesKeepTheRecord();
     void sortHungarian_data();
     void sortHungarian();
-    void sortKeepsSelectionOnRecord();
     void writeIsExactlyTheList();
     void writeRefused_data();
     void writeRefused();
@@ -158,62 +154,6 @@ void TestStatRecords::loadNotes()
     QCOMPARE(inst.readBytes(File), bytes);
 }
 
-void TestStatRecords::enabling_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("up");
-    QTest::addColumn<bool>("down");
-    QTest::addColumn<bool>("remove");
-    QTest::newRow("no selection") << -1 << false << false << false;
-    QTest::newRow("header") << 0 << false << false << false;
-    QTest::newRow("first record") << 1 << false << true << true;
-    QTest::newRow("middle record") << 2 << true << true << true;
-    QTest::newRow("last record") << 3 << true << false << true;
-    QTest::newRow("past the end") << 4 << false << false << false;
-}
-
-void TestStatRecords::enabling()
-{
-    QFETCH(int, index);
-    QFETCH(bool, up);
-    QFETCH(bool, down);
-    QFETCH(bool, remove);
-    TestInstallation inst(true);
-    inst.writeBytes(File, fileOf({"A", "B", "C"}));
-    StatisticsRecordList list;
-    list.load(File);
-    QCOMPARE(list.canMoveUp(index), up);
-    QCOMPARE(list.canMoveDown(index), down);
-    QCOMPARE(list.canDelete(index), remove);
-    // An operation that is not allowed leaves the list as it is.
-    const QStringList before = list.lines();
-    QCOMPARE(list.moveUp(index), up ? index - 1 : index);
-    if (up)
-        list.moveDown(index - 1);
-    QCOMPARE(list.moveDown(index), down ? index + 1 : index);
-    if (down)
-        list.moveUp(index + 1);
-    QCOMPARE(list.lines(), before);
-    QCOMPARE(list.removeRecord(index), remove);
-    QCOMPARE(list.count(), remove ? 3 : 4);
-}
-
-void TestStatRecords::movesKeepTheRecord()
-{
-    TestInstallation inst(true);
-    inst.writeBytes(File, fileOf({"A", "B", "C"}));
-    StatisticsRecordList list;
-    list.load(File);
-    const QPersistentModelIndex selected = list.index(1);
-    QCOMPARE(list.moveDown(1), 2);
-    QCOMPARE(list.moveDown(2), 3);
-    QCOMPARE(codesOf(list), QStringList({"Kod", "B", "C", "A"}));
-    QCOMPARE(selected.row(), 3); // a view's selection follows the record
-    QCOMPARE(list.moveUp(3), 2);
-    QCOMPARE(codesOf(list), QStringList({"Kod", "B", "A", "C"}));
-    QCOMPARE(inst.readBytes(File), fileOf({"A", "B", "C"}));
-}
-
 void TestStatRecords::sortHungarian_data()
 {
     QTest::addColumn<QStringList>("codes");
@@ -242,20 +182,6 @@ void TestStatRecords::sortHungarian()
     list.sortRecords();
     QCOMPARE(codesOf(list), QStringList{"Kod"} + sorted);
     QCOMPARE(inst.readBytes(File), fileOf(bytes)); // only the list changed
-}
-
-void TestStatRecords::sortKeepsSelectionOnRecord()
-{
-    TestInstallation inst(true);
-    inst.writeBytes(File, fileOf({"C", "A", "B"}));
-    StatisticsRecordList list;
-    list.load(File);
-    const QPersistentModelIndex selected = list.index(1);
-    const QPersistentModelIndex header = list.index(0);
-    list.sortRecords();
-    QCOMPARE(selected.row(), 3);
-    QCOMPARE(selected.data().toString().left(1), QStringLiteral("C"));
-    QCOMPARE(header.row(), 0);
 }
 
 void TestStatRecords::writeIsExactlyTheList()
