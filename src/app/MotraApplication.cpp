@@ -22,7 +22,9 @@
 #include "reports/TEredmForm.h"
 #include "reports/TVelemenyForm.h"
 #include "stats/TStatForm.h"
+#include "stats/TStatTMKForm.h"
 #include "ui/ModalSeam.h"
+#include "ui/QtTranslation.h"
 #include "ui/WindowServices.h"
 
 #include <QDialog>
@@ -36,6 +38,8 @@ template<class Window, class... Args> Window *MotraApplication::create(Args &&..
 
 MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std::make_unique<CaseRecord>())
 {
+    // Qt's own texts (the message box buttons) in the program's language.
+    installQtTranslation();
     CaseRecord &record = *m_record;
     m_mainForm = new TMainForm(record);
     m_windows.append(m_mainForm);
@@ -62,7 +66,8 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_windows.append(charts.szuDiag);
     m_windows.append(charts.tanDiag);
     m_windows.append(charts.oneDiag);
-    create<TFelulirForm>();
+    auto *statTMK = create<TStatTMKForm>();
+    statTMK->setOverwriteConfirmation(create<TFelulirForm>());
 
     TMainForm::Windows windows;
     windows.personalData = m_personalData;
@@ -72,6 +77,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     windows.opinion = velemeny;
     windows.about = about;
     windows.password = pw;
+    windows.statMaintenance = statTMK;
     m_mainForm->setWindows(windows);
 
     // A click in the scale picker scrolls the grid of the questionnaire being entered.
