@@ -22,7 +22,7 @@ dpkg-deb -x "$deb" "$root"
 # Control fields: dependencies from dpkg-shlibdeps, not a list kept by hand.
 field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends | tr ',|' '\n\n' | sed -e 's/^ *//' -e 's/ .*//')
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-translations-l10n; do
     grep -qxF "$lib" <<<"$depends" || fail "Depends lacks $lib: $(field Depends)"
 done
 ! grep -q libqt6test <<<"$depends" || fail "Depends names the test library"
