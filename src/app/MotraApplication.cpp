@@ -19,8 +19,11 @@
 #include "entry/TOnertForm.h"
 #include "entry/TSzuloForm.h"
 #include "entry/TTanarForm.h"
+#include "reports/TCsatDiagForm.h"
 #include "reports/TEredmForm.h"
+#include "reports/TEzAzForm.h"
 #include "reports/TVelemenyForm.h"
+#include "reports/TWordCsatForm.h"
 #include "stats/TStatForm.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
@@ -63,6 +66,11 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_windows.append(charts.tanDiag);
     m_windows.append(charts.oneDiag);
     create<TFelulirForm>();
+    auto *wordCsat = create<TWordCsatForm>(record);
+    auto *csatDiag = create<TCsatDiagForm>();
+    auto *ezAz = create<TEzAzForm>();
+    wordCsat->setLinkDialog(csatDiag);
+    csatDiag->setClosingNote(ezAz);
 
     TMainForm::Windows windows;
     windows.personalData = m_personalData;
@@ -72,6 +80,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     windows.opinion = velemeny;
     windows.about = about;
     windows.password = pw;
+    windows.wordReport = wordCsat;
     m_mainForm->setWindows(windows);
 
     // A click in the scale picker scrolls the grid of the questionnaire being entered.

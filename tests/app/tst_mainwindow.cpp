@@ -70,7 +70,8 @@ void TestMainWindow::startsLockedWithEveryWindow()
         QStringLiteral("THelpForm"), QStringLiteral("TStatForm"), QStringLiteral("TProgHibaForm"),
         QStringLiteral("TKalendForm"), QStringLiteral("TVV_lista"), QStringLiteral("TVelemenyForm"),
         QStringLiteral("TSkalaForm"), QStringLiteral("TSzuDiagForm"), QStringLiteral("TTanDiagForm"),
-        QStringLiteral("TOneDiagForm"), QStringLiteral("TFelulirForm")};
+        QStringLiteral("TOneDiagForm"), QStringLiteral("TFelulirForm"), QStringLiteral("TWordCsatForm"),
+        QStringLiteral("TCsatDiagForm"), QStringLiteral("TEzAzForm")};
     QStringList created = app.creationOrder();
     QCOMPARE(created.first(), QStringLiteral("TMainForm"));
     QCOMPARE(created.removeDuplicates(), 0);
