@@ -9,6 +9,7 @@
 #include "ui/ModalSeam.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -17,6 +18,19 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+// Fixed pitch, so that the type column lines up under "Típus". The desktop's monospace
+// choice is not always strictly fixed (some fonts carry double-width glyphs).
+static QFont fixedPitchFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (const char *family : {"DejaVu Sans Mono", "Liberation Mono", "Courier New"}) {
+        if (QFontInfo(font).fixedPitch())
+            break;
+        font.setFamily(QLatin1String(family));
+    }
+    return font;
+}
 
 TCsatDiagForm::TCsatDiagForm(QWidget *parent) : QDialog(parent)
 {
@@ -29,7 +43,7 @@ TCsatDiagForm::TCsatDiagForm(QWidget *parent) : QDialog(parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ListBox1->setFont(fixedPitchFont());
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListBox1->addItems(WordReport::linkListLines());
 
