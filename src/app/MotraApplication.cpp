@@ -11,6 +11,7 @@
 #include "app/TUzenetForm.h"
 #include "app/TVV_lista.h"
 #include "case/CaseRecord.h"
+#include "case/TextFile.h"
 #include "charts/ChartWindows.h"
 #include "charts/TOneDiagForm.h"
 #include "charts/TSkalaForm.h"
@@ -25,6 +26,7 @@
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 
+#include <QApplication>
 #include <QDialog>
 
 template<class Window, class... Args> Window *MotraApplication::create(Args &&...args)
@@ -40,6 +42,9 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_mainForm = new TMainForm(record);
     m_windows.append(m_mainForm);
     m_mainForm->setCommandLine(arguments);
+    // What a save finds left over from an interrupted one is removed; the user hears of it.
+    TextFile::setNoticeReporter(
+        [](const QString &text) { ModalSeam::instance().showMessage(QApplication::activeWindow(), text); });
 
     // Every dialog once, in the program's order; each one's creation step runs now.
     auto *about = create<TAboutForm>();
@@ -111,6 +116,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
 MotraApplication::~MotraApplication()
 {
     windowServices() = WindowServices{};
+    TextFile::setNoticeReporter({});
     delete m_mainForm;
 }
 

@@ -134,6 +134,8 @@ void AppendText(const QString &hostFile, const QString &text) { TextFile::append
 void AppendToSummaryFile(const CaseRecord &record)
 {
     const QString file = hostPath(FixedPaths::SummaryStatFile);
+    // A line cut short by an earlier killed append is rolled back before the end is looked at.
+    TextFile::recoverInterruptedAppend(file);
     const SummaryTail tail = readSummaryTail(file);
     QString text;
     // A hand-edited file may lack its last line end; the new line must not run into it.
