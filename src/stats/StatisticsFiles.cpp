@@ -6,6 +6,7 @@
 #include "case/TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <cmath>
@@ -47,7 +48,8 @@ SummaryTail readSummaryTail(const QString &hostFile)
 {
     SummaryTail tail;
     QFile file(hostFile);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly) || file.size() == 0)
+    // Not a regular file (a FIFO would block the open): the append itself refuses it.
+    if (!QFileInfo(hostFile).isFile() || !file.open(QIODevice::ReadOnly) || file.size() == 0)
         return tail;
     tail.empty = false;
     constexpr qint64 Window = 64 * 1024;

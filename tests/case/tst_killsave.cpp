@@ -174,8 +174,8 @@ void TstKillSave::killedWhileSaving()
     }
     TextFile::setNoticeReporter({});
     QVERIFY(savesSeen > 0 || trials < 3);
-    qInfo("%d of %d kills found a whole save of the child; the next saves reported %lld leftovers:\n%s", savesSeen, trials,
-        qsizetype(notices.size()), qPrintable(notices.join(QLatin1Char('\n'))));
+    qInfo("%d of %d kills found a whole save of the child; the next saves reported %lld leftovers:\n%s", savesSeen,
+        trials, qsizetype(notices.size()), qPrintable(notices.join(QLatin1Char('\n'))));
 }
 
 int main(int argc, char *argv[])
