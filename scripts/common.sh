@@ -3,7 +3,7 @@
 
 MOTRA_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 MOTRA_BUILD="$MOTRA_REPO/build"
-MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n)
 
 motra_say() { printf 'motra: %s\n' "$*" >&2; }
 
