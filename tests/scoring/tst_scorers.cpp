@@ -390,24 +390,15 @@ void TestScorers::missingFiles_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("reason");
     const QString gone = QStringLiteral("Oka: No such file or directory");
-    QTest::newRow("skala1") << 1 << FixedPaths::Skala1 << QStringLiteral(" Nem találom a SKALA1.TXT fájlt.")
-                            << "removed" << gone;
-    QTest::newRow("tstan1") << 1 << FixedPaths::Tstan1 << QStringLiteral(" Nem találom a TSTAN1.TP fájlt.") << "removed"
-                            << gone;
-    QTest::newRow("fakst1") << 1 << FixedPaths::Fakst1 << QStringLiteral(" Nem találom a FAKST1.TP fájlt.") << "removed"
-                            << gone;
-    QTest::newRow("skala2") << 2 << FixedPaths::Skala2 << QStringLiteral(" Nem találom a SKALA2.TXT fájlt.")
-                            << "removed" << gone;
-    QTest::newRow("tstan2") << 2 << FixedPaths::Tstan2 << QStringLiteral(" Nem találom a TSTAN2.TP fájlt.") << "removed"
-                            << gone;
-    QTest::newRow("fakst2") << 2 << FixedPaths::Fakst2 << QStringLiteral(" Nem találom a FAKST2.TP fájlt.") << "removed"
-                            << gone;
-    QTest::newRow("skala3") << 3 << FixedPaths::Skala3 << QStringLiteral(" Nem találom a SKALA3.TXT fájlt.")
-                            << "removed" << gone;
-    QTest::newRow("tstan3") << 3 << FixedPaths::Tstan3 << QStringLiteral(" Nem találom a TSTAN3.TP fájlt.") << "removed"
-                            << gone;
-    QTest::newRow("fakst3") << 3 << FixedPaths::Fakst3 << QStringLiteral(" Nem találom a FAKST3.TP fájlt.") << "removed"
-                            << gone;
+    for (int kind = 1; kind <= 3; ++kind) {
+        const QString files[] = {FixedPaths::scaleDefinitionFile(kind), FixedPaths::competenceNormFile(kind),
+            FixedPaths::problemNormFile(kind)};
+        for (const QString &file : files) {
+            const QString name = file.section(QLatin1Char('\\'), -1).toUpper();
+            QTest::addRow("%s", qPrintable(name))
+                << kind << file << QStringLiteral(" Nem találom a %1 fájlt.").arg(name) << "removed" << gone;
+        }
+    }
     // The same fixed message, but the lines below it say what is really wrong.
     QTest::newRow("skala1 is a folder") << 1 << FixedPaths::Skala1 << QStringLiteral(" Nem találom a SKALA1.TXT fájlt.")
                                         << "folder"
