@@ -218,6 +218,8 @@ bool isValidStatisticsName(const QString &name)
 bool attachToStatisticsFile(const CaseRecord &record, const QString &fileName)
 {
     const QString path = hostPath(statisticsFile(fileName));
+    // A line cut short by an earlier killed append is rolled back before the file is read.
+    TextFile::recoverInterruptedAppend(path);
     // Read again: the file may have changed since it was chosen.
     const StatisticsFileLines file = readStatisticsFileLines(path);
     if (codeInLines(record.Personal.ChildCode, file.lines))

@@ -364,6 +364,14 @@ void TestStatistics::summaryAfterKilledAppend()
         QByteArray::number(whole.size()) + ' ' + QByteArray::number(whole.size() + 2000));
     AppendToSummaryFile(record);
     QCOMPARE(inst.readBytes(FixedPaths::SummaryStatFile), whole + StatisticsLine(record).toLatin1());
+
+    // The same for a study file the record is attached to.
+    const QString study = FixedPaths::StatFolder + QStringLiteral("minta.da1");
+    inst.writeBytes(study, whole + cut);
+    inst.writeBytes(study + QStringLiteral(".before-append"),
+        QByteArray::number(whole.size()) + ' ' + QByteArray::number(whole.size() + 2000));
+    QVERIFY(attachToStatisticsFile(record, QStringLiteral("minta.da1")));
+    QCOMPARE(inst.readBytes(study), whole + StatisticsLine(record).toLatin1());
 }
 
 void TestStatistics::summaryFileThatIsAFifo()
