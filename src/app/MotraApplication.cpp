@@ -11,6 +11,7 @@
 #include "app/TUzenetForm.h"
 #include "app/TVV_lista.h"
 #include "case/CaseRecord.h"
+#include "case/TextFile.h"
 #include "charts/ChartWindows.h"
 #include "charts/TOneDiagForm.h"
 #include "charts/TSkalaForm.h"
@@ -25,9 +26,12 @@
 #include "reports/TVelemenyForm.h"
 #include "reports/TWordCsatForm.h"
 #include "stats/TStatForm.h"
+#include "stats/TStatTMKForm.h"
 #include "ui/ModalSeam.h"
+#include "ui/QtTranslation.h"
 #include "ui/WindowServices.h"
 
+#include <QApplication>
 #include <QDialog>
 
 template<class Window, class... Args> Window *MotraApplication::create(Args &&...args)
@@ -39,10 +43,15 @@ template<class Window, class... Args> Window *MotraApplication::create(Args &&..
 
 MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std::make_unique<CaseRecord>())
 {
+    // Qt's own texts (the message box buttons) in the program's language.
+    installQtTranslation();
     CaseRecord &record = *m_record;
     m_mainForm = new TMainForm(record);
     m_windows.append(m_mainForm);
     m_mainForm->setCommandLine(arguments);
+    // What a save finds left over from an interrupted one is removed; the user hears of it.
+    TextFile::setNoticeReporter(
+        [](const QString &text) { ModalSeam::instance().showMessage(QApplication::activeWindow(), text); });
 
     // Every dialog once, in the program's order; each one's creation step runs now.
     auto *about = create<TAboutForm>();
@@ -65,7 +74,8 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_windows.append(charts.szuDiag);
     m_windows.append(charts.tanDiag);
     m_windows.append(charts.oneDiag);
-    create<TFelulirForm>();
+    auto *statTMK = create<TStatTMKForm>();
+    statTMK->setOverwriteConfirmation(create<TFelulirForm>());
     auto *wordCsat = create<TWordCsatForm>(record);
     auto *csatDiag = create<TCsatDiagForm>();
     auto *ezAz = create<TEzAzForm>();
@@ -80,6 +90,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     windows.opinion = velemeny;
     windows.about = about;
     windows.password = pw;
+    windows.statMaintenance = statTMK;
     windows.wordReport = wordCsat;
     m_mainForm->setWindows(windows);
 
@@ -120,6 +131,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
 MotraApplication::~MotraApplication()
 {
     windowServices() = WindowServices{};
+    TextFile::setNoticeReporter({});
     delete m_mainForm;
 }
 
