@@ -92,8 +92,10 @@ def run(pipe, office):
         command, _, argument = line.strip().partition(" ")
         if command == "refresh":
             doc.updateLinks()
+            # Lossless pictures, so that the test can compare them with the bitmaps.
+            options = (prop("UseLosslessCompression", True), prop("ReduceImageResolution", False))
             doc.storeToURL(uno.systemPathToFileUrl(os.path.abspath(argument)),
-                           (prop("FilterName", "writer_pdf_Export"),))
+                           (prop("FilterName", "writer_pdf_Export"), prop("FilterData", options)))
             say("exported " + argument)
         elif command == "quit":
             break
