@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,10 +29,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString Caption = QStringLiteral("MOTRA vizsgálat megnyitása");
-const QString CaseFileMask = QStringLiteral("*.mtr");
+const QString CaseFileSuffix = QStringLiteral(".mtr"); // the file list's mask "*.mtr"
 const QSize PhotoSize(150, 190);
 constexpr int IndentPerLevel = 2;
 
@@ -55,7 +58,9 @@ QListView *makeList(const char *name, QStringListModel *model, QWidget *parent)
     auto *view = new QListView(parent);
     view->setObjectName(QLatin1String(name));
     view->setModel(model);
-    view->setUniformItemSizes(true); // thousands of rows stay quick to show
+    // Thousands of rows stay quick to show: laid out in batches between events.
+    view->setUniformItemSizes(true);
+    view->setLayoutMode(QListView::Batched);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     return view;
@@ -269,12 +274,38 @@ void TMegnyitForm::setFolder(const QString &hostFolder)
     m_settingDrive = true;
     DriveComboBox1->setCurrentIndex(drive);
     m_settingDrive = false;
-    fillFolderList();
-    fillFileList();
+    fillLists();
 }
 
-void TMegnyitForm::fillFolderList()
+void TMegnyitForm::readFolder(QStringList *files, QStringList *subfolders) const
 {
+    // One pass over the folder: an archive of thousands of examinations is read once.
+    QDirIterator it(m_folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (it.fileInfo().isDir()) {
+            if (!name.startsWith(QLatin1Char('.')))
+                subfolders->append(name);
+        } else if (name.endsWith(CaseFileSuffix, Qt::CaseInsensitive)) {
+            files->append(name); // any letter case: "KE7.MTR" as well
+        }
+    }
+    const auto byName = [](const QString &a, const QString &b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    };
+    std::sort(files->begin(), files->end(), byName);
+    std::sort(subfolders->begin(), subfolders->end(), byName);
+}
+
+void TMegnyitForm::fillLists()
+{
+    QStringList files;
+    QStringList subfolders;
+    readFolder(&files, &subfolders);
+    m_files->setStringList(files);
+
     DirectoryListBox1->clear();
     const int driveIndex = DriveComboBox1->currentIndex();
     QString path = driveIndex >= 0 ? m_drives[driveIndex].root : QStringLiteral("/");
@@ -286,7 +317,6 @@ void TMegnyitForm::fillFolderList()
         DirectoryListBox1->addItem(item);
         return item;
     };
-
     // The chain of folders from the drive down to the one shown, then its subfolders.
     QListWidgetItem *current = add(open, top, path, 0);
     int level = 0;
@@ -296,18 +326,9 @@ void TMegnyitForm::fillFolderList()
         current = add(open, name, path, ++level);
     }
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const QStringList subfolders
-        = QDir(m_folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : subfolders)
+    for (const QString &name : std::as_const(subfolders))
         add(closed, name, QDir(m_folder).filePath(name), level + 1);
     DirectoryListBox1->setCurrentItem(current);
-}
-
-void TMegnyitForm::fillFileList()
-{
-    // The name filter ignores letter case: "*.mtr" lists "KE7.MTR" as well.
-    m_files->setStringList(
-        QDir(m_folder).entryList({CaseFileMask}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase));
 }
 
 void TMegnyitForm::DriveComboBox1Change(int index)

@@ -94,8 +94,9 @@ protected:
 
 private:
     void fillDrives();
-    void fillFolderList();
-    void fillFileList();
+    // The "*.mtr" files and the subfolders of the folder shown, sorted by name.
+    void readFolder(QStringList *files, QStringList *subfolders) const;
+    void fillLists();
     void showPhoto(const QString &caseFileName);
     // Shows the picture in Image1; empty, or what kept it from being shown.
     QString loadPicture(const QString &fixedPath);
