@@ -25,6 +25,7 @@
 #include "reports/TVelemenyForm.h"
 #include "stats/TStatForm.h"
 #include "ui/ModalSeam.h"
+#include "ui/QtTranslation.h"
 #include "ui/WindowServices.h"
 
 #include <QDialog>
@@ -38,6 +39,8 @@ template<class Window, class... Args> Window *MotraApplication::create(Args &&..
 
 MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std::make_unique<CaseRecord>())
 {
+    // Qt's own texts (the message box buttons) in the program's language.
+    installQtTranslation();
     CaseRecord &record = *m_record;
     m_mainForm = new TMainForm(record);
     m_windows.append(m_mainForm);
