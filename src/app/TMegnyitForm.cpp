@@ -348,12 +348,23 @@ void TMegnyitForm::DirectoryListBox1Change(int row)
         setFolder(folder);
 }
 
+QString TMegnyitForm::shownPath(const QString &hostFile) const
+{
+    // A file on the program's drive is named as the program names its files.
+    const QString root = QDir::cleanPath(motraRoot());
+    if (!isInside(hostFile, root) || hostFile == root)
+        return hostFile;
+    QString fixed = QStringLiteral("c:\\") + hostFile.mid(root.size() + (root.endsWith(QLatin1Char('/')) ? 0 : 1));
+    fixed.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return hostPath(fixed) == hostFile ? fixed : hostFile;
+}
+
 void TMegnyitForm::FileListBox1Click(int row)
 {
     const QString name = m_files->stringList().value(row);
     if (!name.isEmpty()) {
         const QString file = QDir(m_folder).filePath(name);
-        showPreview(file, file, true);
+        showPreview(file, shownPath(file), true);
     }
 }
 
@@ -450,7 +461,7 @@ void TMegnyitForm::OkClick()
 {
     const QString file = selectedFile();
     // A file that could not be opened leaves the dialog up; the walk has said why.
-    if (!file.isEmpty() && m_open && !m_open(file))
+    if (!file.isEmpty() && m_open && !m_open(shownPath(file)))
         return;
     accept();
 }

@@ -49,6 +49,8 @@ public:
     QStringList fileNames() const;
     // Host path of the file selected in the file list; empty when none is.
     QString selectedFile() const;
+    // A host file as messages name it: "c:\..." on the program's drive, else the host path.
+    QString shownPath(const QString &hostFile) const;
     // The lines shown in ListBox1.
     QStringList shownLines() const;
     PreviewPanel *panel(int kind) const;

@@ -39,6 +39,8 @@ void copyExamination(const CaseRecord &from, CaseRecord &to)
 QStringList readCaseFileText(const QString &hostFile, const QString &shownName)
 {
     const QFileInfo info(hostFile);
+    if (!info.exists())
+        throw MotraError::cannotOpen(shownName, QStringLiteral("A fájl nem található."));
     if (info.isFile() && info.size() > MaxFileBytes)
         throw MotraError(QStringLiteral("A(z) \"%1\" nem MOTRA vizsgálati fájl: %2 bájt hosszú, a program legfeljebb "
                                         "%3 bájtos vizsgálati fájlt olvas be.")
