@@ -41,7 +41,6 @@ class TestCaseLoading : public QObject
 private slots:
     void badFilesLeaveTheRecord_data();
     void badFilesLeaveTheRecord();
-    void writtenFileLoadsAsRead();
     void partialFileKeepsWhatItDoesNotReach();
     void longOpinionLoads();
 };
@@ -90,23 +89,6 @@ void TestCaseLoading::badFilesLeaveTheRecord()
         QVERIFY(error.message().contains(QStringLiteral("nem változott")));
     }
     QCOMPARE(caseFileLines(record), before);
-}
-
-void TestCaseLoading::writtenFileLoadsAsRead()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("jo.mtr"));
-    CaseRecord stored;
-    fillRecord(stored);
-    stored.Personal.ChildName = QStringLiteral("Mentett Máté");
-    stored.copyPersonalDataToAnswerSets();
-    stored.answers(Teacher).setValueText(30, QStringLiteral("1"));
-    stored.answers(Teacher).setAnswerLabel(30, QStringLiteral("néha"));
-    writeCaseFileTo(stored, path);
-
-    CaseRecord loaded;
-    CaseLoading::loadCaseFile(loaded, path, path);
-    QCOMPARE(caseFileLines(loaded), caseFileLines(stored));
 }
 
 void TestCaseLoading::partialFileKeepsWhatItDoesNotReach()

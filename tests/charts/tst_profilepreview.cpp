@@ -1,5 +1,4 @@
-#include "case/CaseFile.h"
-#include "case/CaseRecord.h"
+#include "case/Questionnaire.h"
 #include "case/MotraError.h"
 #include "charts/ProfilePreview.h"
 
@@ -12,7 +11,6 @@ class TestProfilePreview : public QObject
 private slots:
     void lineValues_data();
     void lineValues();
-    void scoreLinesOfAWrittenFile();
     void tooShortFile_data();
     void tooShortFile();
     void barsAtBandBoundaries_data();
@@ -46,34 +44,6 @@ void TestProfilePreview::lineValues()
     QFETCH(QString, line);
     QFETCH(int, value);
     QCOMPARE(ProfilePreview::lineValue(line), value);
-}
-
-void TestProfilePreview::scoreLinesOfAWrittenFile()
-{
-    // The values come from the T-score rows as the writer places them, in scale order.
-    CaseRecord record;
-    record.startNewExamination();
-    for (int kind = Parent; kind <= SelfReport; ++kind) {
-        const KindInfo &info = kindInfo(kind);
-        for (int scale = 0; scale < info.scaleCount; ++scale)
-            record.answers(kind).setValueText(
-                info.rowCount - info.scaleCount + scale, QString::number(10 * kind + scale + 0.5, 'f', 1));
-        record.answers(kind).setValueText(info.rowCount - info.scaleCount - 1, QStringLiteral("99.0")); // a raw score
-    }
-    record.answers(Teacher).setValueText(kindInfo(Teacher).rowCount - 1, QStringLiteral("***"));
-    const auto values = ProfilePreview::previewValues(caseFileLines(record), QStringLiteral("x.mtr"));
-    for (int kind = Parent; kind <= SelfReport; ++kind) {
-        const QVector<int> &bars = values[kind - 1];
-        QCOMPARE(bars.size(), kindInfo(kind).scaleCount);
-        for (int scale = 0; scale + 1 < bars.size(); ++scale) {
-            const int whole = 10 * kind + scale;
-            QCOMPARE(bars[scale], whole % 2 == 0 ? whole : whole + 1);
-        }
-    }
-    QCOMPARE(values[1].last(), ProfilePreview::NotComputedValue);
-    QCOMPARE(ProfilePreview::firstScoreLine(Parent), 230);
-    QCOMPARE(ProfilePreview::firstScoreLine(Teacher), 423);
-    QCOMPARE(ProfilePreview::firstScoreLine(SelfReport), 648);
 }
 
 void TestProfilePreview::tooShortFile_data()

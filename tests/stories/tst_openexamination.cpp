@@ -30,7 +30,6 @@ class TestOpenExamination : public QObject
 private slots:
     void openChangeSaveAndReopen();
     void commandLineStartWalks();
-    void unreadableCommandLineFileKeepsTheUnlock();
 };
 
 namespace {
@@ -200,26 +199,6 @@ void TestOpenExamination::commandLineStartWalks()
     QVERIFY(main->Panel1->isVisible());
     QCOMPARE(main->windowTitle(), QStringLiteral("Ostravine MOTRA (DEMO01)"));
     QCOMPARE(caseFileLines(app.record()), TextFile::readLines(inst.path(demo01)));
-}
-
-void TestOpenExamination::unreadableCommandLineFileKeepsTheUnlock()
-{
-    TestInstallation inst;
-    QVERIFY(inst.isValid());
-    inst.writeBytes(QStringLiteral("c:\\level.mtr"), "Kedves Anna!\r\n");
-    DesktopRecorder desktop;
-    MotraApplication app({QStringLiteral("c:\\level.mtr")});
-    app.show();
-    TMainForm *main = app.mainForm();
-    ScriptedUser user;
-    user.expectMessage(QStringLiteral("A(z) \"c:\\level.mtr\" nem MOTRA vizsgálati fájl: egyetlen sora sem a "
-                                      "vizsgálati fájlok címkéje (például <Neve=...> vagy <szülői=>). A program "
-                                      "eddigi vizsgálata nem változott."))
-        .click(QStringLiteral("OK"));
-    QVERIFY2(user.run([&] { typePassword(main, QStringLiteral("123456")); }), user.why());
-    QVERIFY(!main->isLocked());
-    QVERIFY(main->Panel1->isVisible());
-    QCOMPARE(app.record().Personal.ChildName, QStringLiteral("Név Nélkül"));
 }
 
 QTEST_MAIN(TestOpenExamination)
