@@ -24,6 +24,7 @@
 #include "reports/TEredmForm.h"
 #include "reports/TVelemenyForm.h"
 #include "stats/TStatForm.h"
+#include "stats/TStatTMKForm.h"
 #include "ui/ModalSeam.h"
 #include "ui/QtTranslation.h"
 #include "ui/WindowServices.h"
@@ -68,7 +69,8 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_windows.append(charts.szuDiag);
     m_windows.append(charts.tanDiag);
     m_windows.append(charts.oneDiag);
-    create<TFelulirForm>();
+    auto *statTMK = create<TStatTMKForm>();
+    statTMK->setOverwriteConfirmation(create<TFelulirForm>());
     auto *lastEd = create<TLastEdForm>();
 
     TMainForm::Windows windows;
@@ -80,6 +82,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     windows.about = about;
     windows.password = pw;
     windows.open = megnyit;
+    windows.statMaintenance = statTMK;
     m_mainForm->setWindows(windows);
 
     // Opening a stored examination: the open dialog and the recent list share its preview,
