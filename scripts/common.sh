@@ -3,10 +3,11 @@
 
 MOTRA_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 MOTRA_BUILD="$MOTRA_REPO/build"
+# libqt6gui6 carries Qt's JPEG image plugin, which shows the photographs of the open dialog.
 # "a|b": either one will do; the first is installed when none is there (the headless Writer
 # is enough for the tests and never replaces a desktop's full LibreOffice Writer).
 MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n
-    libzip-dev "libreoffice-writer-nogui|libreoffice-writer" python3-uno poppler-utils)
+    libqt6gui6 libzip-dev "libreoffice-writer-nogui|libreoffice-writer" python3-uno poppler-utils)
 
 motra_say() { printf 'motra: %s\n' "$*" >&2; }
 

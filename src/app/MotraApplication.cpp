@@ -4,7 +4,9 @@
 #include "app/TFelulirForm.h"
 #include "app/THelpForm.h"
 #include "app/TKalendForm.h"
+#include "app/TLastEdForm.h"
 #include "app/TMainForm.h"
+#include "app/TMegnyitForm.h"
 #include "app/TProgHibaForm.h"
 #include "app/TPwForm.h"
 #include "app/TSzemAdForm.h"
@@ -65,6 +67,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     create<THelpForm>();
     auto *stat = create<TStatForm>(record);
     create<TProgHibaForm>();
+    auto *megnyit = create<TMegnyitForm>();
     auto *kalend = create<TKalendForm>();
     m_listEditor = create<TVV_lista>();
     auto *velemeny = create<TVelemenyForm>(record);
@@ -81,6 +84,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     auto *ezAz = create<TEzAzForm>();
     wordCsat->setLinkDialog(csatDiag);
     csatDiag->setClosingNote(ezAz);
+    auto *lastEd = create<TLastEdForm>();
 
     TMainForm::Windows windows;
     windows.personalData = m_personalData;
@@ -90,9 +94,17 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     windows.opinion = velemeny;
     windows.about = about;
     windows.password = pw;
+    windows.open = megnyit;
     windows.statMaintenance = statTMK;
     windows.wordReport = wordCsat;
     m_mainForm->setWindows(windows);
+
+    // Opening a stored examination: the open dialog and the recent list share its preview,
+    // and "rendben" runs the one opening walk.
+    TMainForm *opener = m_mainForm;
+    megnyit->setOpener([opener](const QString &file) { return opener->ReadCaseFile(file); });
+    megnyit->setRecentWindow(lastEd);
+    lastEd->setOpenForm(megnyit);
 
     // A click in the scale picker scrolls the grid of the questionnaire being entered.
     charts.skala->jumpToRow = [szulo, tanar, onert](int kind, int row) {
