@@ -372,15 +372,6 @@ void TMainForm::buildHtmlPopup()
     HtmlTeacherSelfReport = addItem(PopupMenu1, "HtmlTeacherSelfReport", QStringLiteral("tanári + önértékelő kérdőív"));
     PopupMenu1->addSeparator();
     HtmlAll = addItem(PopupMenu1, "HtmlAll", QStringLiteral("mindhárom kérdőív"));
-
-    // The pairs write the page with the two questionnaires named, as the items say.
-    connect(HtmlParent, &QAction::triggered, this, [this] { WriteHtml(true, false, false); });
-    connect(HtmlTeacher, &QAction::triggered, this, [this] { WriteHtml(false, true, false); });
-    connect(HtmlSelfReport, &QAction::triggered, this, [this] { WriteHtml(false, false, true); });
-    connect(HtmlParentTeacher, &QAction::triggered, this, [this] { WriteHtml(true, true, false); });
-    connect(HtmlParentSelfReport, &QAction::triggered, this, [this] { WriteHtml(true, false, true); });
-    connect(HtmlTeacherSelfReport, &QAction::triggered, this, [this] { WriteHtml(false, true, true); });
-    connect(HtmlAll, &QAction::triggered, this, [this] { WriteHtml(true, true, true); });
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -646,8 +637,24 @@ void TMainForm::Image8MouseDown(const QPoint &localPos) { m_popupPoint = localPo
 void TMainForm::ShowHtmlPopup()
 {
     // The point is recorded in workspace coordinates; the menu opens there on the screen.
-    if (QAction *chosen = ModalSeam::instance().popupMenu(PopupMenu1, Panel1->mapToGlobal(m_popupPoint)))
-        chosen->trigger();
+    QAction *chosen = ModalSeam::instance().popupMenu(PopupMenu1, Panel1->mapToGlobal(m_popupPoint));
+    // Only the choice counts: the items have no handlers of their own, or the menu's own
+    // triggering would write the page and hand it to the browser a second time. The pairs
+    // write the page with the two questionnaires named, as the items say.
+    const struct
+    {
+        QAction *item;
+        bool parent, teacher, selfReport;
+    } choices[]
+        = {{HtmlParent, true, false, false}, {HtmlTeacher, false, true, false}, {HtmlSelfReport, false, false, true},
+            {HtmlParentTeacher, true, true, false}, {HtmlParentSelfReport, true, false, true},
+            {HtmlTeacherSelfReport, false, true, true}, {HtmlAll, true, true, true}};
+    for (const auto &choice : choices) {
+        if (chosen && chosen == choice.item) {
+            WriteHtml(choice.parent, choice.teacher, choice.selfReport);
+            return;
+        }
+    }
 }
 
 void TMainForm::WriteHtml(bool parent, bool teacher, bool selfReport)

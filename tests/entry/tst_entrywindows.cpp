@@ -731,6 +731,7 @@ void TestEntryWindows::keyboardFillsParentForm()
     for (const QChar digit : typed) {
         QTest::keyClicks(keyTarget(&form), QString(digit));
         QTest::keyClick(keyTarget(&form), Qt::Key_Return);
+        QCoreApplication::processEvents(); // Enter in a cell editor acts once the editor has closed
     }
     // The free-text row 69 among them takes the digit like any text.
     AnswerSet &answers = record.answers(Parent);
@@ -783,6 +784,7 @@ void TestEntryWindows::typingIntoRowWithoutMenu()
     QVERIFY(m_seam.menusShown.isEmpty());
     // Enter stores the text and moves on to the sport's time row, which offers its menu.
     QTest::keyClick(keyTarget(&form), Qt::Key_Return);
+    QCoreApplication::processEvents();
     QCOMPARE(record.answers(Parent).valueText(row), QStringLiteral("foci, 3x"));
     QCOMPARE(m_seam.menusShown, QStringList{"PopupMenu12"});
 }
