@@ -22,6 +22,7 @@
 #include "reports/TEredmForm.h"
 #include "reports/TVelemenyForm.h"
 #include "stats/TStatForm.h"
+#include "stats/TStatTMKForm.h"
 #include "ui/ModalSeam.h"
 #include "ui/QtTranslation.h"
 #include "ui/WindowServices.h"
@@ -65,7 +66,8 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_windows.append(charts.szuDiag);
     m_windows.append(charts.tanDiag);
     m_windows.append(charts.oneDiag);
-    create<TFelulirForm>();
+    auto *statTMK = create<TStatTMKForm>();
+    statTMK->setOverwriteConfirmation(create<TFelulirForm>());
 
     TMainForm::Windows windows;
     windows.personalData = m_personalData;
@@ -75,6 +77,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     windows.opinion = velemeny;
     windows.about = about;
     windows.password = pw;
+    windows.statMaintenance = statTMK;
     m_mainForm->setWindows(windows);
 
     // A click in the scale picker scrolls the grid of the questionnaire being entered.

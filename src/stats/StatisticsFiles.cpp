@@ -3,11 +3,13 @@
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
+#include "case/MotraError.h"
 #include "case/TextFile.h"
 
 #include <QFile>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -67,6 +69,20 @@ SummaryTail readSummaryTail(const QString &hostFile)
         return tail;
     tail.lastKind = kindOfFieldCount(lastLine.count('\t') + 1);
     return tail;
+}
+
+bool codeInLines(const QString &code, const QStringList &lines)
+{
+    // A line holds the code as fieldText made it; the typed code would never match a code
+    // with a TAB or a line break in it, and such an examination could be attached twice.
+    const QString stored = fieldText(code);
+    for (const QString &line : lines) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        const QStringView first = tab < 0 ? QStringView(line) : QStringView(line).left(tab);
+        if (first == stored)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -147,12 +163,99 @@ void AppendToSummaryFile(const CaseRecord &record)
 
 bool CodeInStatisticsFile(const QString &code, const QString &hostFile)
 {
-    const QStringList lines = TextFile::readLines(hostFile);
-    for (const QString &line : lines) {
-        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-        const QStringView first = tab < 0 ? QStringView(line) : QStringView(line).left(tab);
-        if (first == code)
-            return true;
+    return codeInLines(code, readStatisticsFileLines(hostFile).lines);
+}
+
+QString statisticsExtension(int kind)
+{
+    return isValidKind(kind) ? QStringLiteral(".da") + QString::number(kind) : QString();
+}
+
+QString statisticsMask(int kind)
+{
+    return isValidKind(kind) ? QLatin1Char('*') + statisticsExtension(kind) : QString();
+}
+
+int statisticsKindOfFile(const QString &fileName)
+{
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
+        if (fileName.endsWith(statisticsExtension(kind), Qt::CaseInsensitive))
+            return kind;
     }
-    return false;
+    return 0;
+}
+
+QString statisticsFile(const QString &fileName) { return FixedPaths::StatFolder + fileName; }
+
+QStringList statisticsFiles(const QString &mask) { return matchingFiles(FixedPaths::StatFolderNoSlash, mask); }
+
+bool statisticsFileExists(const QString &fileName)
+{
+    // matchingFiles compares without regard to letter case; a name holding mask characters
+    // cannot be a file the program made, so it counts as taken rather than as a pattern.
+    if (fileName.contains(QLatin1Char('*')) || fileName.contains(QLatin1Char('?'))
+        || fileName.contains(QLatin1Char('[')))
+        return true;
+    return !statisticsFiles(fileName).isEmpty();
+}
+
+bool isStatisticsNameCharacter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+        || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') || c == QLatin1Char('_');
+}
+
+bool isValidStatisticsName(const QString &name)
+{
+    return !name.isEmpty() && name.size() <= StatisticsNameMaxLength
+        && std::all_of(name.begin(), name.end(), isStatisticsNameCharacter);
+}
+
+bool attachToStatisticsFile(const CaseRecord &record, const QString &fileName)
+{
+    const QString path = hostPath(statisticsFile(fileName));
+    // Read again: the file may have changed since it was chosen.
+    const StatisticsFileLines file = readStatisticsFileLines(path);
+    if (codeInLines(record.Personal.ChildCode, file.lines))
+        return false;
+    QString text;
+    if (file.partialLastLine)
+        text += LineEnd;
+    text += StatisticsLine(record);
+    AppendText(path, text);
+    return true;
+}
+
+void createStatisticsFile(const CaseRecord &record, const QString &name)
+{
+    const QString fileName = name + statisticsExtension(record.CurrentKind);
+    if (!isValidStatisticsName(name) || !isValidKind(record.CurrentKind))
+        throw MotraError(QStringLiteral("A(z) \"%1\" név nem lehet statisztikai fájl neve: legfeljebb %2 karakter, "
+                                        "az angol ABC betűi, számjegyek, kötőjel és aláhúzásjel.")
+                             .arg(name)
+                             .arg(StatisticsNameMaxLength));
+    if (statisticsFileExists(fileName))
+        throw MotraError(
+            QStringLiteral("A(z) \"%1\" fájl már létezik; új fájlként nem hozom létre.").arg(statisticsFile(fileName)));
+    // Header and first line in one write, so a failure cannot leave a file that has a
+    // header and no line.
+    AppendText(hostPath(statisticsFile(fileName)), StatisticsHeader(record.CurrentKind) + StatisticsLine(record));
+}
+
+StatisticsFileLines readStatisticsFileLines(const QString &hostFile)
+{
+    StatisticsFileLines result;
+    result.lines = TextFile::readLines(hostFile);
+    if (result.lines.isEmpty())
+        return result;
+    // The lines do not tell whether the last one had its line end; its last byte does.
+    QFile file(hostFile);
+    char last = '\n';
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 1 || !file.seek(file.size() - 1) || !file.getChar(&last))
+        throw MotraError::ioError(hostFile, file.errorString());
+    if (last != '\n' && last != '\r') {
+        result.partialLastLine = true;
+        result.partialLine = result.lines.takeLast();
+    }
+    return result;
 }

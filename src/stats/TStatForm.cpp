@@ -3,6 +3,7 @@
 #include "app/TProgHibaForm.h"
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
+#include "case/Questionnaire.h"
 #include "case/HostPath.h"
 #include "case/MotraError.h"
 #include "stats/FlashPanel.h"
@@ -18,8 +19,6 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace {
 const QString CodeAlreadyThere = QStringLiteral("Ebben a fájlban már szerepel az aktuális KÓD, nem csatolható!!!");
@@ -64,7 +63,7 @@ TStatForm::TStatForm(CaseRecord &record, QWidget *parent) : QDialog(parent), m_r
     Label2->setGeometry(10, 8, 300, 20);
     Edit1 = new QLineEdit(Panel1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(MaxNameLength);
+    Edit1->setMaxLength(StatisticsNameMaxLength);
     Edit1->setGeometry(10, 34, 130, 24);
     Label3 = new QLabel(Panel1);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -107,22 +106,15 @@ void TStatForm::refreshFileList()
 {
     const QString selected = chosenFile();
     FileListBox1->clear();
-    FileListBox1->addItems(matchingFiles(FixedPaths::StatFolderNoSlash, m_mask));
+    FileListBox1->addItems(statisticsFiles(m_mask));
     const auto again = FileListBox1->findItems(selected, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (!selected.isEmpty() && !again.isEmpty())
         FileListBox1->setCurrentItem(again.first());
 }
 
-bool TStatForm::isAllowedNameCharacter(QChar c)
-{
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-        || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') || c == QLatin1Char('_');
-}
-
 void TStatForm::FormActivate()
 {
-    static const QString extensions[] = {QStringLiteral(".da1"), QStringLiteral(".da2"), QStringLiteral(".da3")};
-    m_extension = isValidKind(m_record.CurrentKind) ? extensions[m_record.CurrentKind - 1] : extensions[0];
+    m_extension = statisticsExtension(isValidKind(m_record.CurrentKind) ? m_record.CurrentKind : Parent);
     Label3->setText(m_extension);
     Edit1->clear();
     for (QRadioButton *radio : {RadioButton1, RadioButton2}) {
@@ -161,7 +153,7 @@ void TStatForm::Edit1Change()
     const QString typed = Edit1->text();
     QString kept;
     for (const QChar c : typed)
-        if (isAllowedNameCharacter(c))
+        if (isStatisticsNameCharacter(c))
             kept += c;
     if (kept != typed) {
         // Pasted text may carry several wrong characters at once: all of them go.
@@ -181,7 +173,7 @@ bool TStatForm::nameIsListed(const QString &fileName) const
         if (FileListBox1->item(i)->text().compare(fileName, Qt::CaseInsensitive) == 0)
             return true;
     // The list may be older than the folder, and its mask may differ from the extension.
-    return !matchingFiles(FixedPaths::StatFolderNoSlash, fileName).isEmpty();
+    return statisticsFileExists(fileName);
 }
 
 void TStatForm::checkNewName()
@@ -208,9 +200,8 @@ void TStatForm::checkChosenFile()
         BitBtn1->setEnabled(false);
         return;
     }
-    const QString path = hostPath(FixedPaths::StatFolder + name);
     try {
-        if (CodeInStatisticsFile(m_record.Personal.ChildCode, path)) {
+        if (CodeInStatisticsFile(m_record.Personal.ChildCode, hostPath(statisticsFile(name)))) {
             BitBtn1->setEnabled(false);
             ShowFlashWarning(CodeAlreadyThere);
         } else {
@@ -218,7 +209,7 @@ void TStatForm::checkChosenFile()
         }
     } catch (const MotraError &error) {
         BitBtn1->setEnabled(false);
-        ModalSeam::instance().showMessage(this, error.message());
+        report(error);
     }
 }
 
@@ -231,35 +222,30 @@ void TStatForm::BitBtn1Click()
             const QString name = chosenFile();
             if (name.isEmpty())
                 return;
-            const QString path = hostPath(FixedPaths::StatFolder + name);
-            // Read again: the file may have changed since it was chosen.
-            if (CodeInStatisticsFile(m_record.Personal.ChildCode, path)) {
+            if (!attachToStatisticsFile(m_record, name)) {
                 BitBtn1->setEnabled(false);
                 ShowFlashWarning(CodeAlreadyThere);
                 return;
             }
-            AppendText(path, StatisticsLine(m_record));
         } else if (RadioButton2->isChecked()) {
             const QString name = Edit1->text();
-            if (name.isEmpty() || name.size() > MaxNameLength
-                || !std::all_of(name.begin(), name.end(), isAllowedNameCharacter) || nameIsListed(name + m_extension)) {
+            if (!isValidStatisticsName(name) || nameIsListed(name + m_extension)) {
                 BitBtn1->setEnabled(false);
                 return;
             }
-            // Header and first line in one write, so a failure cannot leave a file
-            // that has a header and no line.
-            AppendText(hostPath(FixedPaths::StatFolder + name + m_extension),
-                StatisticsHeader(m_record.CurrentKind) + StatisticsLine(m_record));
+            createStatisticsFile(m_record, name);
         } else {
             return;
         }
     } catch (const MotraError &error) {
-        ModalSeam::instance().showMessage(this, error.message());
+        report(error);
         return;
     }
     refreshFileList();
     accept();
 }
+
+void TStatForm::report(const MotraError &error) { ModalSeam::instance().showMessage(this, error.message()); }
 
 void TStatForm::BitBtn2Click()
 {

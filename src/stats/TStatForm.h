@@ -4,6 +4,7 @@
 
 class CaseRecord;
 class FlashPanel;
+class MotraError;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -34,8 +35,6 @@ public:
     QPushButton *BitBtn2; // "&súgó"
     QTimer *Timer1;
 
-    static constexpr int MaxNameLength = 8;
-
     // The file list's mask ("*.DA1", "*.DA2", "*.DA3"), set by the caller before showing.
     void setFileMask(const QString &mask);
     QString fileMask() const { return m_mask; }
@@ -54,8 +53,6 @@ public:
 
     // Re-reads the statistics folder with the mask.
     void refreshFileList();
-    // Letters of the English alphabet, digits, "-" and "_".
-    static bool isAllowedNameCharacter(QChar c);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -65,6 +62,8 @@ private:
     void checkNewName();
     QString chosenFile() const;
     bool nameIsListed(const QString &fileName) const;
+    // Shows a core failure; the dialog stays open.
+    void report(const MotraError &error);
 
     CaseRecord &m_record;
     QString m_mask = QStringLiteral("*.DA1");

@@ -9,11 +9,14 @@
 #include "case/CaseRecord.h"
 #include "case/HostPath.h"
 #include "case/TextFile.h"
+#include "stats/StatisticsFiles.h"
+#include "stats/TStatTMKForm.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -42,6 +45,7 @@ private slots:
     void htmlCombinationWritesPair();
     void htmlWriteFailureIsReported();
     void bookletsOpenThroughShell();
+    void statMaintenanceFromMenu();
 };
 
 void TestMainWindow::startsLockedWithEveryWindow()
@@ -70,7 +74,7 @@ void TestMainWindow::startsLockedWithEveryWindow()
         QStringLiteral("THelpForm"), QStringLiteral("TStatForm"), QStringLiteral("TProgHibaForm"),
         QStringLiteral("TKalendForm"), QStringLiteral("TVV_lista"), QStringLiteral("TVelemenyForm"),
         QStringLiteral("TSkalaForm"), QStringLiteral("TSzuDiagForm"), QStringLiteral("TTanDiagForm"),
-        QStringLiteral("TOneDiagForm"), QStringLiteral("TFelulirForm")};
+        QStringLiteral("TOneDiagForm"), QStringLiteral("TStatTMKForm"), QStringLiteral("TFelulirForm")};
     QStringList created = app.creationOrder();
     QCOMPARE(created.first(), QStringLiteral("TMainForm"));
     QCOMPARE(created.removeDuplicates(), 0);
@@ -437,6 +441,34 @@ void TestMainWindow::bookletsOpenThroughShell()
             hostPath(QStringLiteral("c:\\_halden\\motra\\help\\tanar.doc")),
             hostPath(QStringLiteral("c:\\_halden\\motra\\help\\onert.doc")),
             hostPath(QStringLiteral("c:\\_halden\\motra\\help\\mtrozsa.doc"))}));
+}
+
+void TestMainWindow::statMaintenanceFromMenu()
+{
+    TestInstallation inst(true);
+    prepareInstallation(inst);
+    const QByteArray bytes = StatisticsHeader(Parent).toLatin1() + "A\r\nB\r\n";
+    inst.writeBytes(FixedPaths::StatFolder + QStringLiteral("minta.da1"), bytes);
+    AppTestSeam seam;
+    MotraApplication app;
+    TMainForm *main = app.mainForm();
+    QTest::keyClicks(main->Edit2, QStringLiteral("123456"));
+    QCOMPARE(main->StatMaintenanceItem->text(), QStringLiteral("...fájlok &karbantartása"));
+    QStringList listed;
+    seam.onDialog = [&](QDialog *dialog) {
+        auto *form = qobject_cast<TStatTMKForm *>(dialog);
+        if (!form)
+            return;
+        for (int i = 0; i < form->FileListBox1->count(); ++i)
+            listed << form->FileListBox1->item(i)->text();
+        form->FileListBox1->setCurrentRow(0);
+        form->selectIndex(1);
+        form->BitBtn5Click(); // the program's own overwrite confirmation comes up
+    };
+    main->StatMaintenanceItem->trigger();
+    QCOMPARE(seam.dialogs, QStringList({"TStatTMKForm", "TFelulirForm"}));
+    QCOMPARE(listed, QStringList{"minta.da1"});
+    QCOMPARE(inst.readBytes(FixedPaths::StatFolder + QStringLiteral("minta.da1")), bytes);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -7,6 +7,7 @@
 #include "case/TextFile.h"
 #include "stats/StatisticsFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -33,6 +34,10 @@ private slots:
     void codeInFile_data();
     void codeInFile();
     void codeInMissingFileIsAnError();
+    void attachTwiceRefused_data();
+    void attachTwiceRefused();
+    void createRefused_data();
+    void createRefused();
     void summaryHeaderWhenNewOrKindChanges();
     void summaryFileWithoutLastLineEnd();
 
@@ -195,6 +200,11 @@ void TestStatistics::codeInFile_data()
     QTest::newRow("header word") << file << "Kod" << true;
     QTest::newRow("absent") << file << "Q1" << false;
     QTest::newRow("empty file") << QString() << "ABC" << false;
+    // A line stores the code with TAB and line breaks made blank.
+    const QString stored = QStringLiteral("Kod\r\nA B\t2004\t1\r\nC  D\t2004\t1\r\n");
+    QTest::newRow("code with a TAB") << stored << "A\tB" << true;
+    QTest::newRow("code with a line break") << stored << "C\r\nD" << true;
+    QTest::newRow("blank code is not the TAB code") << stored << "A\tC" << false;
 }
 
 void TestStatistics::codeInFile()
@@ -206,6 +216,9 @@ void TestStatistics::codeInFile()
     const QString path = dir.filePath(QStringLiteral("a.da1"));
     TextFile::writeLines(path, TextFile::splitLines(content));
     QCOMPARE(CodeInStatisticsFile(code, path), found);
+    // A partial last line left by an interrupted append is no record.
+    TextFile::appendText(path, code + QStringLiteral("\t2004"));
+    QCOMPARE(CodeInStatisticsFile(code, path), found);
 }
 
 void TestStatistics::codeInMissingFileIsAnError()
@@ -213,6 +226,71 @@ void TestStatistics::codeInMissingFileIsAnError()
     QTemporaryDir dir;
     QVERIFY_THROWS_EXCEPTION(
         MotraError, CodeInStatisticsFile(QStringLiteral("A"), dir.filePath(QStringLiteral("x.da2"))));
+}
+
+void TestStatistics::attachTwiceRefused_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QByteArray>("tail"); // what the file ends with before the attach
+    QTest::newRow("plain code") << "K-1" << QByteArray();
+    QTest::newRow("code with a TAB") << "K\t1" << QByteArray();
+    QTest::newRow("after a partial line") << "K-1" << QByteArray("K-9\t2004.3");
+}
+
+void TestStatistics::attachTwiceRefused()
+{
+    QFETCH(QString, code);
+    QFETCH(QByteArray, tail);
+    TestInstallation inst(true);
+    const QString file = statisticsFile(QStringLiteral("minta.DA2"));
+    const QByteArray start = StatisticsHeader(Teacher).toLatin1() + tail;
+    inst.writeBytes(file, start);
+    CaseRecord record;
+    record.setCurrentKind(Teacher);
+    record.Personal.ChildCode = code;
+    QVERIFY(attachToStatisticsFile(record, QStringLiteral("minta.DA2")));
+    // The new record stands on a line of its own, whole.
+    const QByteArray once = start + (tail.isEmpty() ? "" : "\r\n") + StatisticsLine(record).toLatin1();
+    QCOMPARE(inst.readBytes(file), once);
+    QVERIFY(!attachToStatisticsFile(record, QStringLiteral("minta.DA2")));
+    QCOMPARE(inst.readBytes(file), once);
+}
+
+void TestStatistics::createRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("exists in other case") << "REGI"
+                                          << "már létezik";
+    QTest::newRow("too long") << "abcdefghi"
+                              << "legfeljebb 8";
+    QTest::newRow("slash") << "a/b"
+                           << "angol ABC";
+    QTest::newRow("mask character") << "a*"
+                                    << "angol ABC";
+    QTest::newRow("empty") << ""
+                           << "angol ABC";
+}
+
+void TestStatistics::createRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    TestInstallation inst(true);
+    inst.writeBytes(statisticsFile(QStringLiteral("regi.da1")), "x\r\n");
+    CaseRecord record;
+    record.setCurrentKind(Parent);
+    try {
+        createStatisticsFile(record, name);
+        QFAIL("created");
+    } catch (const MotraError &error) {
+        QVERIFY2(error.message().contains(reason), qPrintable(error.message()));
+    }
+    QCOMPARE(QDir(inst.path(FixedPaths::StatFolderNoSlash)).entryList(QDir::Files), QStringList{"regi.da1"});
+    QCOMPARE(inst.readBytes(statisticsFile(QStringLiteral("regi.da1"))), QByteArray("x\r\n"));
+    createStatisticsFile(record, QStringLiteral("uj-1"));
+    QCOMPARE(inst.readBytes(statisticsFile(QStringLiteral("uj-1.da1"))),
+        (StatisticsHeader(Parent) + StatisticsLine(record)).toLatin1());
 }
 
 void TestStatistics::summaryHeaderWhenNewOrKindChanges()
