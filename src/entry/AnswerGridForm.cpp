@@ -5,6 +5,7 @@
 #include "case/MotraError.h"
 #include "entry/AnswerGrid.h"
 #include "entry/AnswerGridDelegate.h"
+#include "entry/ZeroFill.h"
 #include "scoring/ScoringDriver.h"
 #include "ui/ModalSeam.h"
 
@@ -23,7 +24,7 @@ QPoint AnswerGridForm::LastPressPoint(0, 0);
 int AnswerGridForm::LastHoverRow = -1;
 
 const QString AnswerGridForm::ResultCellMessage = QStringLiteral("Ezt a cellát a program fogja számolni!!!");
-const QString AnswerGridForm::ZeroFillLabel = QStringLiteral("nullával feltöltve");
+const QString AnswerGridForm::ZeroFillLabel = QString::fromUtf8(ZeroFillLabelText);
 
 namespace {
 constexpr int PersonalRowLast = 3; // rows 0..3 mirror the personal data
@@ -462,22 +463,7 @@ void AnswerGridForm::StringGrid1MouseMove(int row, int column, int x, int y)
     }
 }
 
-void AnswerGridForm::amaradkotnullkkal1Click()
-{
-    AnswerSet &set = answers();
-    const KindInfo &info = kindInfo(m_data.kind);
-    const QVector<RowDefinition> &rows = set.rows();
-    for (int row = info.firstItemRow; row < info.firstResultRow && row < rows.size(); ++row) {
-        if (!set.valueText(row).isEmpty())
-            continue;
-        if (rows.at(row).isFreeText()) {
-            set.setValueText(row, QStringLiteral("-"));
-        } else {
-            set.setValueText(row, QStringLiteral("0"));
-            set.setAnswerLabel(row, ZeroFillLabel);
-        }
-    }
-}
+void AnswerGridForm::amaradkotnullkkal1Click() { fillSymptomRowsWithZero(answers()); }
 
 void AnswerGridForm::statisticsCommand()
 {

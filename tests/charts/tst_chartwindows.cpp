@@ -54,8 +54,6 @@ private slots:
     void helpButton();
     void missingBackgroundIsShown();
     void closeHidesMarkerAndPicker();
-    void entryRowNumber_data();
-    void entryRowNumber();
     void pickerJumps_data();
     void pickerJumps();
     void pickerWithoutSelection();
@@ -319,25 +317,6 @@ void TstChartWindows::closeHidesMarkerAndPicker()
     QVERIFY(!m_windows.skala->isVisible());
     QVERIFY(!window->Shape99->isVisible());
     QVERIFY(ProfileChartWindow::ChartNeedsRedraw);
-}
-
-void TstChartWindows::entryRowNumber_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("number");
-    QTest::newRow("answered") << QStringLiteral("(2)67. Viselkedése életkorához képest túlságosan gyerekes.") << 67;
-    QTest::newRow("empty value") << QStringLiteral("()67. Viselkedése") << 67;
-    QTest::newRow("sub-question") << QStringLiteral("(1)999. Ha igen") << 999;
-    QTest::newRow("no paren") << QStringLiteral("67. Viselkedése") << 999;
-    QTest::newRow("no number") << QStringLiteral("(1). Viselkedése") << 999;
-    QTest::newRow("no dot") << QStringLiteral("(1)86") << 86;
-}
-
-void TstChartWindows::entryRowNumber()
-{
-    QFETCH(QString, entry);
-    QFETCH(int, number);
-    QCOMPARE(TSkalaForm::entryRowNumber(entry), number);
 }
 
 void TstChartWindows::pickerJumps_data()

@@ -136,8 +136,6 @@ private slots:
     void personalRows();
     void parentRow16();
     void hoverHint();
-    void zeroFill_data();
-    void zeroFill();
     void badAnswerStopsScoring_data();
     void badAnswerStopsScoring();
     void scoringOnActivation_data();
@@ -478,50 +476,6 @@ void TestEntryWindows::hoverHint()
     form.StringGrid1MouseMove(201, 1, 5, 48);
     QVERIFY(form.StaticText1->isVisibleTo(&form));
     QCOMPARE(form.StaticText1->text(), QStringLiteral("-"));
-}
-
-void TestEntryWindows::zeroFill_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::newRow("parent") << int(Parent);
-    QTest::newRow("teacher") << int(Teacher);
-    QTest::newRow("self-report") << int(SelfReport);
-}
-
-void TestEntryWindows::zeroFill()
-{
-    QFETCH(int, kind);
-    CaseRecord record;
-    auto form = makeForm(kind, record);
-    AnswerSet &answers = record.answers(kind);
-    answers.startNewExamination();
-    const KindInfo &info = kindInfo(kind);
-    const QVector<RowDefinition> &rows = rowList(kind);
-    const int blankRow = info.firstItemRow + 1;
-    const int answeredRow = info.firstItemRow + 2;
-    answers.setValueText(blankRow, QStringLiteral(" "));
-    answers.setValueText(answeredRow, QStringLiteral("2"));
-
-    form->amaradkotnullkkal1Click();
-
-    for (int row = 0; row < answers.size(); ++row) {
-        const QString value = answers.valueText(row);
-        if (row < info.firstItemRow) {
-            QCOMPARE(value, QString());
-            QCOMPARE(form->listBox1Item(row), QStringLiteral("-"));
-        } else if (row >= info.firstResultRow) {
-            QCOMPARE(value, QStringLiteral("***"));
-        } else if (row == blankRow || row == answeredRow) {
-            QCOMPARE(value, row == blankRow ? QStringLiteral(" ") : QStringLiteral("2"));
-            QCOMPARE(form->listBox1Item(row), QStringLiteral("-"));
-        } else if (rows[row].isFreeText()) {
-            QCOMPARE(value, QStringLiteral("-"));
-            QCOMPARE(form->listBox1Item(row), QStringLiteral("-"));
-        } else {
-            QCOMPARE(value, QStringLiteral("0"));
-            QCOMPARE(form->listBox1Item(row), QStringLiteral("nullával feltöltve"));
-        }
-    }
 }
 
 void TestEntryWindows::badAnswerStopsScoring_data()
