@@ -16,6 +16,7 @@
 #include "scoring/ScoringDriver.h"
 #include "stats/ExaminationSave.h"
 #include "ui/ModalSeam.h"
+#include "ui/PasswordField.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -187,7 +188,7 @@ void TMainForm::buildLockPanel()
     Label6->setGeometry(40, 40, 80, 24);
     Edit2 = new QLineEdit(Panel2);
     Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setEchoMode(QLineEdit::Password);
+    makePasswordField(Edit2);
     Edit2->setGeometry(120, 40, 160, 24);
     connect(Edit2, &QLineEdit::textChanged, this, &TMainForm::Edit2Change);
 }

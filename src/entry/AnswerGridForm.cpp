@@ -467,6 +467,10 @@ void AnswerGridForm::amaradkotnullkkal1Click() { fillSymptomRowsWithZero(answers
 
 void AnswerGridForm::statisticsCommand()
 {
+    // The statistics line takes the values of the last scoring; answers typed or filled in
+    // since would otherwise be missing from it. A bad answer is told and nothing attached.
+    if (szmolj1Click(false) != ScoringResult::Done)
+        return;
     if (windowServices().showStatAttach)
         windowServices().showStatAttach(m_data.statisticsMask);
 }

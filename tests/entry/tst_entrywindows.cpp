@@ -259,10 +259,14 @@ void TestEntryWindows::windowDesign()
 
 void TestEntryWindows::menuBarCommands()
 {
+    TestInstallation inst(true);
+    writeNorms(inst, 50);
     CaseRecord record;
     TSzuloForm parent(record);
     TTanarForm teacher(record);
     TOnertForm self(record);
+    record.startNewExamination();
+    record.copyPersonalDataToAnswerSets();
 
     const auto topCaptions = [](AnswerGridForm &form) {
         QStringList captions;
@@ -280,11 +284,23 @@ void TestEntryWindows::menuBarCommands()
     QCOMPARE(
         parent.findChild<QAction *>("amaradkotnullkkal1")->text(), QStringLiteral("...a tüneti skálákat nullával !"));
 
-    // The commands reach the other windows through the services.
+    // The commands reach the other windows through the services; the statistics command
+    // scores first, so the line attached holds the answers as they stand.
+    record.setCurrentKind(Parent);
+    record.answers(Parent).setValueText(70, QStringLiteral("2"));
     parent.findChild<QAction *>("azaktulisjegyzknyvcsatolsa1")->trigger();
+    QCOMPARE(record.SlotValues[rowList(Parent).at(70).SlotNumber], 2.0);
+    record.setCurrentKind(Teacher);
     teacher.findChild<QAction *>("azaktulisjkvcsatolsa1")->trigger();
+    record.setCurrentKind(SelfReport);
     self.findChild<QAction *>("azaktulisjkvcsatolsa1")->trigger();
     QCOMPARE(m_calls.statMasks, QStringList({"*.DA1", "*.DA2", "*.DA3"}));
+    // A bad answer is told, and nothing is attached.
+    record.setCurrentKind(Parent);
+    record.answers(Parent).setValueText(70, QStringLiteral("x"));
+    parent.findChild<QAction *>("azaktulisjegyzknyvcsatolsa1")->trigger();
+    QCOMPARE(m_calls.statMasks.size(), 3);
+    QCOMPARE(m_seam.messages, QStringList{"'x' is not a valid integer value"});
     teacher.findChild<QAction *>("mutasdXXt1")->trigger();
     QCOMPARE(m_calls.resultsList, 1);
     parent.findChild<QAction *>("Sg1")->trigger();
