@@ -16,6 +16,7 @@
 #include "scoring/ScoringDriver.h"
 #include "stats/StatisticsFiles.h"
 
+#include <QDir>
 #include <QListWidget>
 
 #include <QLineEdit>
@@ -29,6 +30,9 @@ class TestExamination : public QObject
 private slots:
     void unlockAndStartAnExamination();
     void firstExamination();
+    void secondChildAfterTheFirst();
+    void cancelPaths_data();
+    void cancelPaths();
 };
 
 namespace {
@@ -274,6 +278,117 @@ void TestExamination::firstExamination()
     QCOMPARE(TextFile::readLines(program.installation.path(QStringLiteral("c:\\_halden\\motra\\stat\\csop1.da1"))),
         TextFile::splitLines(StatisticsHeader(Parent) + parentLine));
     QVERIFY(TextFile::readLines(page).contains(QStringLiteral("<B>A vizsgálatvezető véleménye: </B><P>")));
+}
+
+namespace {
+// New with these personal data, the parent form answered on one item and filled with zero,
+// the teacher form filled with zero, an opinion, Save.
+bool examineChild(StoryProgram &program, ScriptedUser &user, const QString &name, const QString &code, bool teacher,
+    const QString &opinion)
+{
+    TMainForm *main = program.main;
+    user.expect(QStringLiteral("TSzemAdForm"))
+        .type(QStringLiteral("Edit1"), name)
+        .type(QStringLiteral("Edit2"), code)
+        .click(QStringLiteral("rendben"));
+    if (!user.run([&] { ScriptedUser::clickWidget(main->Image3); }))
+        return false;
+    user.expect(QStringLiteral("TSzuloForm"))
+        .clickCell(Grid, 65, 1)
+        .menu({QStringLiteral("töltsd fel..."), ZeroFillItem})
+        .act(QStringLiteral("close the window"), closeWindow);
+    user.expectMenu(QStringLiteral("PopupMenu23")).choose(QStringLiteral("2=nagyon igaz vagy gyakran igaz;"));
+    if (!user.run([&] { ScriptedUser::clickWidget(main->Label2); }))
+        return false;
+    if (teacher) {
+        user.expect(QStringLiteral("TTanarForm"))
+            .menu({QStringLiteral("töltsd fel..."), ZeroFillItem})
+            .act(QStringLiteral("close the window"), closeWindow);
+        if (!user.run([&] { ScriptedUser::clickWidget(main->Label3); }))
+            return false;
+    }
+    if (!opinion.isEmpty()) {
+        user.expect(QStringLiteral("TVelemenyForm"))
+            .type(QStringLiteral("Memo1"), opinion)
+            .click(QStringLiteral("rendben"));
+        if (!user.run([&] { ScriptedUser::clickWidget(main->Label5); }))
+            return false;
+    }
+    user.expectMessage(QStringLiteral("lemezre írva: %1, statisztika csatolva: %1 =>> stat\\_sum.dat").arg(code))
+        .click(QStringLiteral("OK"));
+    if (!user.run([&] { ScriptedUser::clickWidget(main->Image5); }))
+        return false;
+    user.expectMenu(QStringLiteral("PopupMenu1")).choose(QStringLiteral("mindhárom kérdőív"));
+    return user.run([&] { ScriptedUser::clickWidget(main->Image8); });
+}
+} // namespace
+
+void TestExamination::secondChildAfterTheFirst()
+{
+    StoryProgram program;
+    ScriptedUser user;
+    QVERIFY2(examineChild(program, user, QStringLiteral("Első Ödön"), QStringLiteral("ELSO"), true,
+                 QStringLiteral("Az első gyermek véleménye.")),
+        user.why());
+    QVERIFY2(examineChild(program, user, QStringLiteral("Második Éva"), QStringLiteral("MASODIK"), false, QString()),
+        user.why());
+
+    // Nothing of the first child: not its name, its opinion, its teacher form or scores.
+    const QStringList file
+        = TextFile::readLines(program.installation.path(FixedPaths::caseFile(QStringLiteral("MASODIK"))));
+    const QStringList page
+        = TextFile::readLines(program.installation.path(FixedPaths::htmlReport(QStringLiteral("MASODIK"))));
+    for (const QString &trace : {QStringLiteral("Első"), QStringLiteral("ELSO"), QStringLiteral("első gyermek")}) {
+        QVERIFY2(!file.join(QLatin1Char('\n')).contains(trace), qPrintable(trace));
+        QVERIFY2(!page.join(QLatin1Char('\n')).contains(trace), qPrintable(trace));
+    }
+    CaseRecord second;
+    readCaseFile(second, program.installation.path(FixedPaths::caseFile(QStringLiteral("MASODIK"))));
+    QVERIFY(second.Opinion.isEmpty());
+    const AnswerSet &teacher = second.answers(Teacher);
+    for (int row = 4; row < kindInfo(Teacher).firstResultRow; ++row)
+        QCOMPARE(teacher.valueText(row), QString());
+    // The report of the questionnaire the second child did not fill shows no scores.
+    const CaseRecord &record = program.app.record();
+    QCOMPARE(record.scores(Teacher).TScores, QVector<int>(kindInfo(Teacher).scaleCount, 0));
+    // The summary line of the second save is the second child's own.
+    const QStringList summary = TextFile::readLines(program.installation.path(FixedPaths::SummaryStatFile));
+    QVERIFY(summary.last().startsWith(QStringLiteral("MASODIK\t")));
+    CaseRecord expected;
+    expected.startNewExamination();
+    expected.Personal = record.Personal;
+    expected.copyPersonalDataToAnswerSets();
+    expected.answers(Parent).setValueText(65, QStringLiteral("2"));
+    fillSymptomRowsWithZero(expected.answers(Parent));
+    ScoreKind(expected, Parent);
+    QCOMPARE(summary.last(), TextFile::splitLines(StatisticsLine(expected)).first());
+}
+
+void TestExamination::cancelPaths_data()
+{
+    QTest::addColumn<bool>("leave");
+    QTest::newRow("Nem to leaving") << false;
+    QTest::newRow("Nem to saving") << true;
+}
+
+void TestExamination::cancelPaths()
+{
+    QFETCH(bool, leave);
+    StoryProgram program;
+    ScriptedUser user;
+    QVERIFY2(program.startNewExamination(user), user.why());
+    const QStringList before = QDir(program.installation.path(FixedPaths::ArchiveFolder)).entryList(QDir::Files);
+    const QByteArray recentBefore = program.installation.readBytes(FixedPaths::RecentList);
+    const QByteArray summaryBefore = program.installation.readBytes(FixedPaths::SummaryStatFile);
+    user.expectMessage(QStringLiteral("MOTRA: Ki akar lépni a programból?")).click(leave ? "Igen" : "Nem");
+    if (leave)
+        user.expectMessage(QStringLiteral("MOTRA: El akarja menteni a változásokat?")).click(QStringLiteral("Nem"));
+    QVERIFY2(
+        user.run(program.menu({QStringLiteral("Fájlműveletek"), QStringLiteral("kilépés a programból")})), user.why());
+    QCOMPARE(program.main->isVisible(), !leave);
+    QCOMPARE(QDir(program.installation.path(FixedPaths::ArchiveFolder)).entryList(QDir::Files), before);
+    QCOMPARE(program.installation.readBytes(FixedPaths::SummaryStatFile), summaryBefore);
+    QCOMPARE(program.installation.readBytes(FixedPaths::RecentList), recentBefore);
 }
 
 QTEST_MAIN(TestExamination)
