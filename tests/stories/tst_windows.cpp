@@ -1,6 +1,7 @@
 #include "StoryProgram.h"
 
 #include "app/TMainForm.h"
+#include "app/TSzemAdForm.h"
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
 #include "entry/AnswerGrid.h"
@@ -22,6 +23,7 @@ private slots:
     void opinionClosesOnlyThroughRendben();
     void htmlPopupWritesOncePerChoice_data();
     void htmlPopupWritesOncePerChoice();
+    void dialogReopensWhereItWas();
 };
 
 namespace {
@@ -185,6 +187,32 @@ void TestWindows::htmlPopupWritesOncePerChoice()
         user.why());
     const QString page = program.installation.path(FixedPaths::htmlReport(QStringLiteral("aktualis")));
     QCOMPARE(program.desktop.documents, writes ? QStringList{page} : QStringList());
+}
+
+void TestWindows::dialogReopensWhereItWas()
+{
+    StoryProgram program;
+    QWidget *dialog = program.app.personalDataForm();
+    QPoint left;
+    ScriptedUser user;
+    user.expect(QStringLiteral("TSzemAdForm"))
+        .act(QStringLiteral("drag it aside"),
+            [&left](QWidget *w) {
+                w->move(150, 120);
+                left = w->pos();
+            })
+        .click(QStringLiteral("rendben"));
+    QVERIFY2(user.run(program.menu({QStringLiteral("Vizsgálat"), QStringLiteral("Személyi adatok")})), user.why());
+    // Where the window system would put it next: lower right by its frame.
+    dialog->move(left + QPoint(10, 40));
+    user.expect(QStringLiteral("TSzemAdForm"))
+        .verify(QStringLiteral("it is where it was left"),
+            [&left](QWidget *w) {
+                return w->pos() == left ? QString()
+                                        : QStringLiteral("it came up at %1,%2").arg(w->pos().x()).arg(w->pos().y());
+            })
+        .click(QStringLiteral("rendben"));
+    QVERIFY2(user.run(program.menu({QStringLiteral("Vizsgálat"), QStringLiteral("Személyi adatok")})), user.why());
 }
 
 QTEST_MAIN(TestWindows)
