@@ -119,7 +119,7 @@ void TstChartWindows::windowsAndServices()
     QVERIFY(m_windows.szuDiag->colouredButton->isChecked());
     QCOMPARE(m_windows.szuDiag->Timer1->interval(), 100);
     QVERIFY(m_windows.szuDiag->Timer1->isActive());
-    QVERIFY(!m_windows.szuDiag->Shape99->isVisible());
+    QVERIFY(m_windows.szuDiag->Shape99->isHidden());
 
     QCOMPARE(m_windows.skala->windowTitle(), QStringLiteral("Az aktuális skála kérdései"));
     QCOMPARE(m_windows.skala->pos(), QPoint(1, 80));
@@ -314,8 +314,9 @@ void TstChartWindows::closeHidesMarkerAndPicker()
     QVERIFY(m_windows.skala->isVisible());
     QVERIFY(window->Shape99->isVisible());
     window->close();
-    QVERIFY(!m_windows.skala->isVisible());
-    QVERIFY(!window->Shape99->isVisible());
+    // Hidden themselves, not merely inside a hidden window.
+    QVERIFY(m_windows.skala->isHidden());
+    QVERIFY(window->Shape99->isHidden());
     QVERIFY(ProfileChartWindow::ChartNeedsRedraw);
 }
 
