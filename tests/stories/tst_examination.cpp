@@ -35,30 +35,17 @@ private slots:
     void cancelPaths();
 };
 
-namespace {
-// Types into the main window's password field as the user does: select all, type.
-void typePassword(TMainForm *main, const QString &password)
-{
-    QTest::keyClick(main->Edit2, Qt::Key_A, Qt::ControlModifier);
-    ScriptedUser::typeKeys(main->Edit2, password);
-}
-} // namespace
-
 void TestExamination::unlockAndStartAnExamination()
 {
-    TestInstallation inst;
-    QVERIFY(inst.isValid());
-    DesktopRecorder desktop;
-    MotraApplication app;
-    app.show();
-    TMainForm *main = app.mainForm();
-    CaseRecord &record = app.record();
+    StoryProgram program(false);
+    TMainForm *main = program.main;
+    CaseRecord &record = program.app.record();
 
-    typePassword(main, QStringLiteral("654321"));
+    program.typePassword(QStringLiteral("654321"));
     QCOMPARE(main->Edit2->displayText(), QStringLiteral("******"));
     QVERIFY(main->isLocked());
     QVERIFY(main->Panel2->isVisible());
-    typePassword(main, QStringLiteral("123456"));
+    program.typePassword(QStringLiteral("123456"));
     QVERIFY(!main->isLocked());
     QVERIFY(main->Panel1->isVisible());
 
@@ -87,7 +74,7 @@ void TestExamination::unlockAndStartAnExamination()
     user.expectMessage(QStringLiteral("MOTRA: Ki akar lépni a programból?")).click(QStringLiteral("Nem"));
     QVERIFY2(user.run([&] { main->close(); }), user.why());
     QVERIFY(main->isVisible());
-    QVERIFY(desktop.documents.isEmpty());
+    QVERIFY(program.desktop.documents.isEmpty());
 }
 
 namespace {
