@@ -3,7 +3,9 @@
 
 MOTRA_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 MOTRA_BUILD="$MOTRA_REPO/build"
-MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n)
+# libqt6gui6 carries Qt's JPEG image plugin, which shows the photographs of the open dialog.
+MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n
+    libqt6gui6)
 
 motra_say() { printf 'motra: %s\n' "$*" >&2; }
 

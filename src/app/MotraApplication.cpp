@@ -4,13 +4,16 @@
 #include "app/TFelulirForm.h"
 #include "app/THelpForm.h"
 #include "app/TKalendForm.h"
+#include "app/TLastEdForm.h"
 #include "app/TMainForm.h"
+#include "app/TMegnyitForm.h"
 #include "app/TProgHibaForm.h"
 #include "app/TPwForm.h"
 #include "app/TSzemAdForm.h"
 #include "app/TUzenetForm.h"
 #include "app/TVV_lista.h"
 #include "case/CaseRecord.h"
+#include "case/TextFile.h"
 #include "charts/ChartWindows.h"
 #include "charts/TOneDiagForm.h"
 #include "charts/TSkalaForm.h"
@@ -27,6 +30,7 @@
 #include "ui/QtTranslation.h"
 #include "ui/WindowServices.h"
 
+#include <QApplication>
 #include <QDialog>
 
 template<class Window, class... Args> Window *MotraApplication::create(Args &&...args)
@@ -44,6 +48,9 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_mainForm = new TMainForm(record);
     m_windows.append(m_mainForm);
     m_mainForm->setCommandLine(arguments);
+    // What a save finds left over from an interrupted one is removed; the user hears of it.
+    TextFile::setNoticeReporter(
+        [](const QString &text) { ModalSeam::instance().showMessage(QApplication::activeWindow(), text); });
 
     // Every dialog once, in the program's order; each one's creation step runs now.
     auto *about = create<TAboutForm>();
@@ -57,6 +64,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     create<THelpForm>();
     auto *stat = create<TStatForm>(record);
     create<TProgHibaForm>();
+    auto *megnyit = create<TMegnyitForm>();
     auto *kalend = create<TKalendForm>();
     m_listEditor = create<TVV_lista>();
     auto *velemeny = create<TVelemenyForm>(record);
@@ -68,6 +76,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_windows.append(charts.oneDiag);
     auto *statTMK = create<TStatTMKForm>();
     statTMK->setOverwriteConfirmation(create<TFelulirForm>());
+    auto *lastEd = create<TLastEdForm>();
 
     TMainForm::Windows windows;
     windows.personalData = m_personalData;
@@ -77,8 +86,16 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     windows.opinion = velemeny;
     windows.about = about;
     windows.password = pw;
+    windows.open = megnyit;
     windows.statMaintenance = statTMK;
     m_mainForm->setWindows(windows);
+
+    // Opening a stored examination: the open dialog and the recent list share its preview,
+    // and "rendben" runs the one opening walk.
+    TMainForm *opener = m_mainForm;
+    megnyit->setOpener([opener](const QString &file) { return opener->ReadCaseFile(file); });
+    megnyit->setRecentWindow(lastEd);
+    lastEd->setOpenForm(megnyit);
 
     // A click in the scale picker scrolls the grid of the questionnaire being entered.
     charts.skala->jumpToRow = [szulo, tanar, onert](int kind, int row) {
@@ -117,6 +134,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
 MotraApplication::~MotraApplication()
 {
     windowServices() = WindowServices{};
+    TextFile::setNoticeReporter({});
     delete m_mainForm;
 }
 

@@ -1,11 +1,10 @@
 #include "app/TMainForm.h"
 
 #include "app/ClickLabel.h"
-#include "case/CaseFile.h"
+#include "case/CaseLoading.h"
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
-#include "case/ListFiles.h"
 #include "case/MotraError.h"
 #include "case/PasswordFile.h"
 #include "case/TextFile.h"
@@ -13,7 +12,6 @@
 #include "reports/HtmlReport.h"
 #include "reports/OpinionFile.h"
 #include "reports/TVelemenyForm.h"
-#include "scoring/ScoringDriver.h"
 #include "stats/ExaminationSave.h"
 #include "ui/ModalSeam.h"
 #include "ui/PasswordField.h"
@@ -455,35 +453,42 @@ void TMainForm::openCommandLineCase()
         file = m_arguments.first();
     else if (m_arguments.size() == 2 && !commandLinePassword(m_arguments).isEmpty())
         file = m_arguments.at(1);
-    if (file.isEmpty())
-        return;
+    // A file that cannot be read is reported by the walk; the unlock stands.
+    if (!file.isEmpty())
+        ReadCaseFile(file);
+}
+
+bool TMainForm::ReadCaseFile(const QString &path)
+{
     try {
-        readCaseFile(m_record, hostPath(file));
+        CaseLoading::loadCaseFile(m_record, hostPath(path), path);
     } catch (const MotraError &error) {
-        // The unlock stands: the user can still open the examination by hand.
         reportError(error);
-        return;
+        return false;
     }
-    // The read examination is scored at once, as walking through its windows would do.
-    for (int kind = Parent; kind <= SelfReport; ++kind) {
-        try {
-            ScoreKind(m_record, kind);
-        } catch (const MotraError &error) {
-            reportError(error);
-        }
-    }
+    // From here on the marks, the current charts and the opinion text belong to the
+    // examination just read, never to the one before it.
+    clearPartMarks();
     try {
-        ListFiles::writePersonalSummary(m_record.Personal);
+        ResetCurrentCharts();
     } catch (const MotraError &error) {
         reportError(error);
     }
     reloadOpinionWindow();
-    personalDataClosed();
-    MarkPartDone(ExamPart::Parent);
-    MarkPartDone(ExamPart::Teacher);
-    MarkPartDone(ExamPart::SelfReport);
-    if (!m_record.Opinion.isEmpty())
-        MarkPartDone(ExamPart::Opinion);
+    try {
+        writeOpinionFile(m_record);
+    } catch (const MotraError &error) {
+        reportError(error);
+    }
+
+    ShowDialog(m_windows.personalData);
+    QDialog *const entries[] = {m_windows.parentEntry, m_windows.teacherEntry, m_windows.selfReportEntry};
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
+        m_record.setCurrentKind(kind);
+        ShowDialog(entries[kind - 1]);
+    }
+    ShowDialog(m_windows.opinion);
+    return true;
 }
 
 // ---- parts of the examination -----------------------------------------------------------
@@ -574,6 +579,14 @@ void TMainForm::reloadOpinionWindow()
         opinion->loadFromRecord();
 }
 
+void TMainForm::clearPartMarks()
+{
+    for (QLabel *check : {Check1, Check2, Check3, Check4, Check5})
+        check->hide();
+    for (ClickLabel *label : {Label1, Label2, Label3, Label4, Label5})
+        label->setDone(false);
+}
+
 void TMainForm::NewExamination()
 {
     try {
@@ -600,10 +613,7 @@ void TMainForm::NewExamination()
         reportError(error);
     }
 
-    for (QLabel *check : {Check1, Check2, Check3, Check4, Check5})
-        check->hide();
-    for (ClickLabel *label : {Label1, Label2, Label3, Label4, Label5})
-        label->setDone(false);
+    clearPartMarks();
 
     if (m_guideStep == 1)
         AdvanceGuide();

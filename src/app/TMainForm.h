@@ -149,6 +149,12 @@ public slots:
 
     void NewExamination();
     void OpenExamination();
+    // Opens a stored examination (a fixed or host path): reads the file into the record,
+    // then shows the personal data dialog, the three questionnaire windows and the opinion
+    // window, each modally and in order; each questionnaire window rescores as it opens and
+    // closes. False (after the message) when the file could not be read: the examination in
+    // hand is then untouched and no window is shown.
+    bool ReadCaseFile(const QString &path);
     // Save; false (after reporting why) when the examination could not be written.
     bool SaveExamination();
     void OpenQuestionnaire(int kind);
@@ -172,6 +178,7 @@ private:
     void buildHtmlPopup();
     void unlock();
     void openCommandLineCase();
+    void clearPartMarks();
     void setGuideControlsVisible(bool visible);
     void reloadOpinionWindow();
 

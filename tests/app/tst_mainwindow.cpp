@@ -72,9 +72,10 @@ void TestMainWindow::startsLockedWithEveryWindow()
         QStringLiteral("TSzemAdForm"), QStringLiteral("TSzuloForm"), QStringLiteral("TTanarForm"),
         QStringLiteral("TEredmForm"), QStringLiteral("TUzenetForm"), QStringLiteral("TPwForm"),
         QStringLiteral("THelpForm"), QStringLiteral("TStatForm"), QStringLiteral("TProgHibaForm"),
-        QStringLiteral("TKalendForm"), QStringLiteral("TVV_lista"), QStringLiteral("TVelemenyForm"),
-        QStringLiteral("TSkalaForm"), QStringLiteral("TSzuDiagForm"), QStringLiteral("TTanDiagForm"),
-        QStringLiteral("TOneDiagForm"), QStringLiteral("TStatTMKForm"), QStringLiteral("TFelulirForm")};
+        QStringLiteral("TMegnyitForm"), QStringLiteral("TKalendForm"), QStringLiteral("TVV_lista"),
+        QStringLiteral("TVelemenyForm"), QStringLiteral("TSkalaForm"), QStringLiteral("TSzuDiagForm"),
+        QStringLiteral("TTanDiagForm"), QStringLiteral("TOneDiagForm"), QStringLiteral("TStatTMKForm"),
+        QStringLiteral("TFelulirForm"), QStringLiteral("TLastEdForm")};
     QStringList created = app.creationOrder();
     QCOMPARE(created.first(), QStringLiteral("TMainForm"));
     QCOMPARE(created.removeDuplicates(), 0);

@@ -267,10 +267,17 @@ private slots:
             QVERIFY2(QFileInfo(inst.path(folder)).isDir(), qPrintable(folder));
         QImage noPhoto(inst.path(FixedPaths::NoPhotoPicture));
         QVERIFY(!noPhoto.isNull());
-        // Nothing belongs in the folders the program fills itself.
-        for (const QString &folder : {FixedPaths::ArchiveFolder, FixedPaths::StatFolder, FixedPaths::DocFolder,
-                 FixedPaths::NotesFolder, FixedPaths::PhotoFolder})
+        // Nothing belongs in the folders the program fills itself, but for the sample
+        // examinations of invented children and their photographs.
+        for (const QString &folder : {FixedPaths::StatFolder, FixedPaths::DocFolder, FixedPaths::NotesFolder})
             QVERIFY2(QDir(inst.path(folder)).isEmpty(), qPrintable(folder));
+        QCOMPARE(QDir(inst.path(FixedPaths::ArchiveFolder)).entryList(QDir::Files),
+            (QStringList{"DEMO01.mtr", "DEMO02.mtr", "DEMO03.mtr", "DEMO04.mtr"}));
+        QCOMPARE(QDir(inst.path(FixedPaths::PhotoFolder)).entryList(QDir::Files),
+            (QStringList{"DEMO01.jpg", "DEMO02.jpg", "DEMO04.jpg"}));
+        for (const QString &photo : QDir(inst.path(FixedPaths::PhotoFolder)).entryList(QDir::Files))
+            QVERIFY2(!QImage(inst.path(FixedPaths::PhotoFolder) + QLatin1Char('/') + photo).isNull(), "JPEG plugin");
+        QCOMPARE(TextFile::readLines(inst.path(FixedPaths::RecentList)).size(), 4);
     }
 
     void documents()

@@ -4,6 +4,7 @@
 //
 // usage: motra-demogen <demo text folder> <output folder>
 
+#include "DemoCases.h"
 #include "DemoNorms.h"
 #include "DemoPictures.h"
 #include "GifWriter.h"
@@ -37,6 +38,7 @@ public:
         writePictures();
         writeReportPictures();
         writeDocuments();
+        DemoCases::write(m_root); // scored with the norms written above
     }
 
 private:
