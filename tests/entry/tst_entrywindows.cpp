@@ -308,7 +308,8 @@ void TestEntryWindows::menuBarCommands()
     record.answers(Parent).setValueText(70, QStringLiteral("x"));
     parent.findChild<QAction *>("azaktulisjegyzknyvcsatolsa1")->trigger();
     QCOMPARE(m_calls.statMasks.size(), 3);
-    QCOMPARE(m_seam.messages, QStringList{"'x' is not a valid integer value"});
+    QCOMPARE(m_seam.messages.size(), 1);
+    QVERIFY(m_seam.messages.first().startsWith(QStringLiteral("'x' is not a valid integer value")));
     teacher.findChild<QAction *>("mutasdXXt1")->trigger();
     QCOMPARE(m_calls.resultsList, 1);
     parent.findChild<QAction *>("Sg1")->trigger();

@@ -166,7 +166,10 @@ void TestExamination::firstExamination()
         .menu({QStringLiteral("statisztika"), QStringLiteral("az aktuális jkv. csatolása")})
         .menu({QStringLiteral("számolj, rajzolj!")})
         .act(QStringLiteral("close the window"), closeWindow);
-    user.expectMessage(QStringLiteral("'x' is not a valid integer value")).click(QStringLiteral("OK"));
+    user.expectMessage(
+            QStringLiteral(
+                "'x' is not a valid integer value\nA hibás válasz helye: szülői kérdőív, 71. sor: „Asztmás.”"))
+        .click(QStringLiteral("OK"));
     user.expectMenu(QStringLiteral("PopupMenu23")).key(Qt::Key_Return);
     user.expect(QStringLiteral("TStatForm"))
         .click(QStringLiteral("RadioButton2"))

@@ -134,7 +134,10 @@ void TestWindows::badAnswerMessageOncePerAttempt()
         .act(QStringLiteral("close the window"), [](QWidget *w) { w->close(); });
     user.expectMenu(ItemMenu).key(Qt::Key_Escape); // for the x
     user.expectMenu(ItemMenu).key(Qt::Key_Escape); // Enter moved on to the next item
-    user.expectMessage(QStringLiteral("'x' is not a valid integer value")).click(QStringLiteral("OK"));
+    user.expectMessage(
+            QStringLiteral("'x' is not a valid integer value\nA hibás válasz helye: szülői kérdőív, 72. sor: "
+                           "„Úgy viselkedik, mint az ellenkező nemű gyerekek.”"))
+        .click(QStringLiteral("OK"));
     user.expectMenu(ItemMenu).choose(QStringLiteral("0=nem igaz;"));
     QVERIFY2(user.run(program.menu({QStringLiteral("Vizsgálat"), QStringLiteral("Szülői tesztfüzet")})), user.why());
     QCOMPARE(program.app.record().answers(Parent).valueText(70), QStringLiteral("0"));
