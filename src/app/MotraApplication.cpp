@@ -22,8 +22,11 @@
 #include "entry/TOnertForm.h"
 #include "entry/TSzuloForm.h"
 #include "entry/TTanarForm.h"
+#include "reports/TCsatDiagForm.h"
 #include "reports/TEredmForm.h"
+#include "reports/TEzAzForm.h"
 #include "reports/TVelemenyForm.h"
+#include "reports/TWordCsatForm.h"
 #include "stats/TStatForm.h"
 #include "stats/TStatTMKForm.h"
 #include "ui/ModalSeam.h"
@@ -76,6 +79,11 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_windows.append(charts.oneDiag);
     auto *statTMK = create<TStatTMKForm>();
     statTMK->setOverwriteConfirmation(create<TFelulirForm>());
+    auto *wordCsat = create<TWordCsatForm>(record);
+    auto *csatDiag = create<TCsatDiagForm>();
+    auto *ezAz = create<TEzAzForm>();
+    wordCsat->setLinkDialog(csatDiag);
+    csatDiag->setClosingNote(ezAz);
     auto *lastEd = create<TLastEdForm>();
 
     TMainForm::Windows windows;
@@ -88,6 +96,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     windows.password = pw;
     windows.open = megnyit;
     windows.statMaintenance = statTMK;
+    windows.wordReport = wordCsat;
     m_mainForm->setWindows(windows);
 
     // Opening a stored examination: the open dialog and the recent list share its preview,
