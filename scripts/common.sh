@@ -4,17 +4,23 @@
 MOTRA_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 MOTRA_BUILD="$MOTRA_REPO/build"
 # libqt6gui6 carries Qt's JPEG image plugin, which shows the photographs of the open dialog.
+# "a|b": either one will do; the first is installed when none is there (the headless Writer
+# is enough for the tests and never replaces a desktop's full LibreOffice Writer).
 MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n
-    libqt6gui6)
+    libqt6gui6 libzip-dev "libreoffice-writer-nogui|libreoffice-writer" python3-uno poppler-utils)
 
 motra_say() { printf 'motra: %s\n' "$*" >&2; }
 
 motra_install_packages() {
-    local missing=() pkg
-    for pkg in "${MOTRA_PACKAGES[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$pkg")
-        fi
+    local missing=() entry pkg found
+    for entry in "${MOTRA_PACKAGES[@]}"; do
+        found=
+        for pkg in ${entry//|/ }; do
+            if dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+                found=1
+            fi
+        done
+        [ -n "$found" ] || missing+=("${entry%%|*}")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     motra_say "installing missing packages: ${missing[*]}"

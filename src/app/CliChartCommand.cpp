@@ -1,10 +1,9 @@
 #include "app/CliCommands.h"
 
-#include "case/CaseFile.h"
+#include "app/CliSupport.h"
 #include "case/CaseRecord.h"
 #include "case/MotraError.h"
 #include "charts/ProfileChart.h"
-#include "scoring/ScoringDriver.h"
 
 static const char *const ChartUsage = "használat: motra-cli chart FÁJL.mtr FAJTA MÓD -o KIMENET.bmp\n"
                                       "  FAJTA: 1 szülői, 2 tanári, 3 önértékelő kérdőív\n"
@@ -21,7 +20,7 @@ static int numberIn(const QString &text, int low, int high)
 
 // motra-cli chart FILE.mtr KIND MODE -o OUT.bmp: scores one questionnaire of a case file
 // with the installation under MOTRA_ROOT and writes its profile chart as a Windows bitmap.
-// A scoring failure is reported and the chart shows the scores the file held.
+// A scoring failure is reported (exit code 3) and the chart shows the scores the file held.
 int runChartCommand(const QStringList &args, QTextStream &, QTextStream &err)
 {
     QStringList positional;
@@ -30,7 +29,7 @@ int runChartCommand(const QStringList &args, QTextStream &, QTextStream &err)
         if (args[i] == QLatin1String("-o")) {
             if (i + 1 >= args.size() || !output.isEmpty()) {
                 err << ChartUsage;
-                return 2;
+                return ExitUsage;
             }
             output = args[++i];
         } else {
@@ -39,32 +38,34 @@ int runChartCommand(const QStringList &args, QTextStream &, QTextStream &err)
     }
     if (positional.size() != 3 || output.isEmpty()) {
         err << ChartUsage;
-        return 2;
+        return ExitUsage;
     }
     const int kind = numberIn(positional[1], Parent, SelfReport);
     const int mode = numberIn(positional[2], ColouredBars, BlackWhiteBars);
     if (kind == 0 || mode == 0) {
         err << ChartUsage;
-        return 2;
+        return ExitUsage;
     }
 
+    const QString command = QStringLiteral("chart");
+    const QString &caseFile = positional[0];
     CaseRecord record;
+    if (!readCaseForCli(record, caseFile, command, err))
+        return ExitBadInput;
+    // A questionnaire that cannot be scored is drawn with the scores the file holds.
+    const int status = scoreForCli(record, kind, caseFile, command, err).isEmpty() ? ExitSuccess : ExitBadInput;
+    QImage image;
     try {
-        readCaseFile(record, positional[0]);
+        image = DrawProfile(record, kind, mode);
     } catch (const MotraError &error) {
-        err << error.message() << '\n';
-        return 2;
+        printCliError(err, command, error.message());
+        return ExitBadInput; // the background of the installation
     }
     try {
-        ScoreKind(record, kind);
+        saveChartBitmap(image, output);
     } catch (const MotraError &error) {
-        err << error.message() << '\n';
+        printCliError(err, command, error.message());
+        return ExitWriteFailed;
     }
-    try {
-        DrawAndSaveProfile(record, kind, mode, output);
-    } catch (const MotraError &error) {
-        err << error.message() << '\n';
-        return 1;
-    }
-    return 0;
+    return status;
 }

@@ -1,10 +1,10 @@
 #include "app/CliCommands.h"
 
+#include "app/CliSupport.h"
 #include "case/CaseFile.h"
 #include "case/CaseRecord.h"
 #include "case/MotraError.h"
 #include "reports/HtmlReport.h"
-#include "scoring/ScoringDriver.h"
 
 namespace {
 
@@ -59,37 +59,33 @@ bool parseArguments(const QStringList &args, ReportArguments &parsed, QTextStrea
 
 int runReportCommand(const QStringList &args, QTextStream &, QTextStream &err)
 {
+    const QString command = QStringLiteral("report");
     ReportArguments parsed;
     if (!parseArguments(args, parsed, err)) {
         err << ReportUsage;
-        return 2;
+        return ExitUsage;
     }
 
     CaseRecord record;
-    try {
-        readCaseFile(record, parsed.caseFile);
-    } catch (const MotraError &e) {
-        err << "motra-cli report: " << parsed.caseFile << ": " << e.message() << "\n";
-        return 2;
-    }
+    if (!readCaseForCli(record, parsed.caseFile, command, err))
+        return ExitBadInput;
     // Opening an examination passes through the personal data dialog, which copies the
     // personal data into the first rows of every questionnaire before it is scored.
     record.copyPersonalDataToAnswerSets();
 
+    int status = ExitSuccess;
     for (int kind = Parent; kind <= SelfReport; ++kind) {
-        try {
-            ScoreKind(record, kind);
-        } catch (const MotraError &e) {
-            // The questionnaire keeps the scores the case file holds.
-            err << "motra-cli report: " << kindInfo(kind).name << " kérdőív: " << e.message() << "\n";
-        }
+        // Only the questionnaires of the page count; one that fails keeps the scores the
+        // case file holds, and the page is still written.
+        if (parsed.sections[kind - 1] && !scoreForCli(record, kind, parsed.caseFile, command, err).isEmpty())
+            status = ExitBadInput;
     }
 
     try {
         WriteHtmlReport(record, parsed.output, parsed.sections[0], parsed.sections[1], parsed.sections[2]);
     } catch (const MotraError &e) {
-        err << "motra-cli report: " << e.message() << "\n";
-        return 1;
+        printCliError(err, command, e.message());
+        return ExitWriteFailed;
     }
-    return 0;
+    return status;
 }

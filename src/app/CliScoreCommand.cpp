@@ -1,33 +1,30 @@
 #include "app/CliCommands.h"
 
-#include "case/CaseFile.h"
+#include "app/CliSupport.h"
 #include "case/CaseRecord.h"
-#include "case/MotraError.h"
-#include "scoring/ScoringDriver.h"
 
 // motra-cli score FILE.mtr: scores the three questionnaires of a case file with the
 // installation under MOTRA_ROOT. Per questionnaire either one line per scale,
-// "KIND<TAB>k<TAB>RAW<TAB>T", or one line "KIND<TAB>error<TAB>MESSAGE".
+// "KIND<TAB>k<TAB>RAW<TAB>T", or one line "KIND<TAB>error<TAB>MESSAGE" (the message's first
+// line; the whole message with the file and the reason goes to standard error).
 int runScoreCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.size() != 1) {
         err << "használat: motra-cli score FÁJL.mtr\n";
-        return 2;
+        return ExitUsage;
     }
+    const QString &caseFile = args.first();
     CaseRecord record;
-    try {
-        readCaseFile(record, args.first());
-    } catch (const MotraError &error) {
-        err << error.message() << '\n';
-        return 2;
-    }
+    if (!readCaseForCli(record, caseFile, QStringLiteral("score"), err))
+        return ExitBadInput;
 
+    int status = ExitSuccess;
     for (int kind = Parent; kind <= SelfReport; ++kind) {
         const KindInfo &info = kindInfo(kind);
-        try {
-            ScoreKind(record, kind);
-        } catch (const MotraError &error) {
-            out << kind << "\terror\t" << error.message() << '\n';
+        const QString failure = scoreForCli(record, kind, caseFile, QStringLiteral("score"), err);
+        if (!failure.isEmpty()) {
+            out << kind << "\terror\t" << failure << '\n';
+            status = ExitBadInput;
             continue;
         }
         const AnswerSet &set = record.answers(kind);
@@ -37,5 +34,5 @@ int runScoreCommand(const QStringList &args, QTextStream &out, QTextStream &err)
                 << scores.TScores.value(scale - 1) << '\n';
         }
     }
-    return 0;
+    return status;
 }

@@ -123,18 +123,19 @@ int runStatsCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.size() < 2) {
         err << StatsUsage;
-        return 2;
+        return ExitUsage;
     }
     const int kind = parseKind(args[0]);
     if (kind == 0) {
         err << "motra-cli stats: ismeretlen kérdőívfajta: " << args[0] << "\n" << StatsUsage;
-        return 2;
+        return ExitUsage;
     }
 
     const QString where = QStringLiteral("standard output");
     ByteSink sink(out);
     sink.write(TextFile::encode(StatisticsHeader(kind), where));
 
+    int status = ExitSuccess;
     CleanRecord clean;
     for (const QString &file : caseFilesOf(args.mid(1))) {
         try {
@@ -146,8 +147,10 @@ int runStatsCommand(const QStringList &args, QTextStream &out, QTextStream &err)
             sink.write(TextFile::encode(StatisticsLine(record), file));
         } catch (const MotraError &e) {
             err << "motra-cli stats: " << file << ": " << e.message() << "\n";
+            status = ExitBadInput;
         }
     }
+    // A failing standard output is noticed and reported by the caller.
     sink.flush();
-    return 0;
+    return status;
 }

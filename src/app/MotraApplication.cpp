@@ -13,6 +13,7 @@
 #include "app/TUzenetForm.h"
 #include "app/TVV_lista.h"
 #include "case/CaseRecord.h"
+#include "case/TextFile.h"
 #include "charts/ChartWindows.h"
 #include "charts/TOneDiagForm.h"
 #include "charts/TSkalaForm.h"
@@ -21,14 +22,18 @@
 #include "entry/TOnertForm.h"
 #include "entry/TSzuloForm.h"
 #include "entry/TTanarForm.h"
+#include "reports/TCsatDiagForm.h"
 #include "reports/TEredmForm.h"
+#include "reports/TEzAzForm.h"
 #include "reports/TVelemenyForm.h"
+#include "reports/TWordCsatForm.h"
 #include "stats/TStatForm.h"
 #include "stats/TStatTMKForm.h"
 #include "ui/ModalSeam.h"
 #include "ui/QtTranslation.h"
 #include "ui/WindowServices.h"
 
+#include <QApplication>
 #include <QDialog>
 
 template<class Window, class... Args> Window *MotraApplication::create(Args &&...args)
@@ -46,6 +51,9 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_mainForm = new TMainForm(record);
     m_windows.append(m_mainForm);
     m_mainForm->setCommandLine(arguments);
+    // What a save finds left over from an interrupted one is removed; the user hears of it.
+    TextFile::setNoticeReporter(
+        [](const QString &text) { ModalSeam::instance().showMessage(QApplication::activeWindow(), text); });
 
     // Every dialog once, in the program's order; each one's creation step runs now.
     auto *about = create<TAboutForm>();
@@ -71,6 +79,11 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     m_windows.append(charts.oneDiag);
     auto *statTMK = create<TStatTMKForm>();
     statTMK->setOverwriteConfirmation(create<TFelulirForm>());
+    auto *wordCsat = create<TWordCsatForm>(record);
+    auto *csatDiag = create<TCsatDiagForm>();
+    auto *ezAz = create<TEzAzForm>();
+    wordCsat->setLinkDialog(csatDiag);
+    csatDiag->setClosingNote(ezAz);
     auto *lastEd = create<TLastEdForm>();
 
     TMainForm::Windows windows;
@@ -83,6 +96,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
     windows.password = pw;
     windows.open = megnyit;
     windows.statMaintenance = statTMK;
+    windows.wordReport = wordCsat;
     m_mainForm->setWindows(windows);
 
     // Opening a stored examination: the open dialog and the recent list share its preview,
@@ -129,6 +143,7 @@ MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std:
 MotraApplication::~MotraApplication()
 {
     windowServices() = WindowServices{};
+    TextFile::setNoticeReporter({});
     delete m_mainForm;
 }
 

@@ -1,16 +1,47 @@
 #include "app/CliCommands.h"
+#include "app/CliOutput.h"
+#include "app/CliSupport.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringConverter>
 
+#include <exception>
 #include <memory>
+#include <unistd.h>
 
 static const char *const Usage = "használat:\n"
                                  "  motra-cli score FÁJL.mtr\n"
                                  "  motra-cli report FÁJL.mtr -o KIMENET.htm [--parent] [--teacher] [--self-report]\n"
                                  "  motra-cli chart FÁJL.mtr FAJTA MÓD -o KIMENET.bmp\n"
-                                 "  motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n";
+                                 "  motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n"
+                                 "  motra-cli --help\n";
+
+const char *const CliHelpText
+    = "A MOTRA parancssori eszköze: esetfájlok pontozása, jegyzőkönyv, diagram és statisztika készítése\n"
+      "a MOTRA_ROOT alatti telepítés norma- és skálafájljaival.\n"
+      "\n"
+      "  score FÁJL.mtr        a három kérdőív nyers- és T-pontjai soronként\n"
+      "  report FÁJL.mtr -o KIMENET.htm [--parent] [--teacher] [--self-report]\n"
+      "                        a HTML jegyzőkönyv (kapcsoló nélkül mindhárom kérdőívvel)\n"
+      "  chart FÁJL.mtr FAJTA MÓD -o KIMENET.bmp\n"
+      "                        egy kérdőív profildiagramja (FAJTA: 1 szülői, 2 tanári, 3 önértékelő;\n"
+      "                        MÓD: 1 színes oszlop, 2 fekete-fehér vonal, 3 fekete-fehér oszlop)\n"
+      "  stats FAJTA FÁJL_VAGY_MAPPA...\n"
+      "                        esetfájlok statisztikai sorai a szabványos kimenetre\n"
+      "\n"
+      "Kilépési kódok:\n"
+      "  0  minden kért kimenet hiánytalanul elkészült\n"
+      "  1  váratlan hiba (például elfogyott a memória)\n"
+      "  2  hibás parancssor: ismeretlen parancs, kapcsoló, fajta vagy mód, hiányzó argumentum\n"
+      "  3  egy bemenet nem olvasható vagy nem pontozható (esetfájl, norma- vagy skálafájl, diagram\n"
+      "     háttérképe); ami elkészíthető volt, az elkészült, a hibát a szabványos hibakimenet írja le\n"
+      "  4  egy kimenet nem írható ki hiánytalanul (a -o fájl vagy a szabványos kimenet); ez erősebb a 3-nál\n";
+
+static bool isHelp(const QString &arg)
+{
+    return arg == QLatin1String("--help") || arg == QLatin1String("-h") || arg == QLatin1String("help");
+}
 
 int main(int argc, char *argv[])
 {
@@ -26,7 +57,10 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QTextStream out(stdout);
+    // Every write to standard output is checked: a full disk or a closed pipe must not end
+    // in success.
+    CliOutput standardOutput(STDOUT_FILENO);
+    QTextStream out(&standardOutput);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
@@ -34,21 +68,35 @@ int main(int argc, char *argv[])
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         err << Usage;
-        return 2;
+        return ExitUsage;
     }
     const QString command = args.takeFirst();
-    int status = 2;
-    if (command == QLatin1String("score"))
-        status = runScoreCommand(args, out, err);
-    else if (command == QLatin1String("report"))
-        status = runReportCommand(args, out, err);
-    else if (command == QLatin1String("chart"))
-        status = runChartCommand(args, out, err);
-    else if (command == QLatin1String("stats"))
-        status = runStatsCommand(args, out, err);
-    else
-        err << Usage;
+    int status = ExitUsage;
+    try {
+        if (isHelp(command)) {
+            out << Usage << '\n' << CliHelpText;
+            status = ExitSuccess;
+        } else if (command == QLatin1String("score"))
+            status = runScoreCommand(args, out, err);
+        else if (command == QLatin1String("report"))
+            status = runReportCommand(args, out, err);
+        else if (command == QLatin1String("chart"))
+            status = runChartCommand(args, out, err);
+        else if (command == QLatin1String("stats"))
+            status = runStatsCommand(args, out, err);
+        else
+            err << Usage;
+    } catch (const std::exception &e) {
+        err << "motra-cli " << command << ": váratlan hiba: " << e.what() << '\n';
+        status = ExitUnexpected;
+    }
     out.flush();
+    if (standardOutput.failed()) {
+        printCliError(err, isHelp(command) ? QStringLiteral("--help") : command,
+            QStringLiteral("A kimenet nem írható ki hiánytalanul.\nFájl: szabványos kimenet\nOka: ")
+                + standardOutput.failure());
+        status = ExitWriteFailed;
+    }
     err.flush();
     return status;
 }

@@ -1,5 +1,7 @@
 #include "case/FixedPaths.h"
 
+#include "case/VisibleText.h"
+
 namespace FixedPaths {
 
 static const QString &pick(int kind, const QString &parent, const QString &teacher, const QString &selfReport)
@@ -24,6 +26,12 @@ QString safeBaseName(const QString &name)
     safe.replace(QLatin1Char('/'), QLatin1Char('_'));
     safe.replace(QLatin1Char(':'), QLatin1Char('_'));
     safe.replace(QLatin1String(".."), QLatin1String("__"));
+    // A line break would split the name's entry in a list file; other control characters
+    // make names nobody can type.
+    for (QChar &c : safe) {
+        if (VisibleText::isControl(c))
+            c = QLatin1Char('_');
+    }
     return safe;
 }
 

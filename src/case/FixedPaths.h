@@ -68,9 +68,9 @@ QString notesFile(const QString &name);
 // "c:\_halden\motra\wizard\" + step + ".hlp"
 QString guideFile(int step);
 
-// A base name made safe to stand inside a folder: "\", "/" and ":" become "_" and ".."
-// becomes "__", so a code can never name a file outside the folder. Safe names are
-// returned unchanged.
+// A base name made safe to stand inside a folder: "\", "/", ":", line breaks and other
+// control characters become "_" and ".." becomes "__", so a code can never name a file
+// outside the folder nor split a line of a list file. Safe names are returned unchanged.
 QString safeBaseName(const QString &name);
 // ArchiveFolder + safeBaseName(baseName) + ".mtr"
 QString caseFile(const QString &baseName);

@@ -19,3 +19,15 @@ QString hostPath(const QString &fixedPath);
 // The names of the files in a fixed folder that match a mask such as "*.DA1" or "*.mtr",
 // compared without regard to letter case, sorted by name. Empty when the folder is missing.
 QStringList matchingFiles(const QString &fixedFolder, const QString &mask);
+
+// The fixed path ("c:\_halden\motra\stat\_sum.dat") of a host path that lies under the
+// folder standing for drive C:, or an empty text when it lies elsewhere.
+QString fixedPathOf(const QString &hostPath);
+// The path as the user knows it: the fixed path where there is one, else the host path.
+QString shownPath(const QString &hostPath);
+// Why an existing host path cannot be read or written as a file ("ez egy mappa, nem fájl",
+// a FIFO, a device), or an empty text for a regular file or a path that does not exist.
+QString notRegularFileReason(const QString &hostPath);
+// For a path whose open failed because it does not exist: the first folder on the way that
+// is missing or is a file instead of a folder, or an empty text when only the file is missing.
+QString missingFolderReason(const QString &hostPath);

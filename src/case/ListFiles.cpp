@@ -5,6 +5,7 @@
 #include "case/HostPath.h"
 #include "case/MotraError.h"
 #include "case/TextFile.h"
+#include "case/WordCopy.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -71,7 +72,9 @@ QStringList personalSummaryLines(const PersonalData &personal)
 
 void writePersonalSummary(const PersonalData &personal)
 {
-    writeList(FixedPaths::PersonalSummary, personalSummaryLines(personal));
+    const QStringList lines = personalSummaryLines(personal);
+    writeList(FixedPaths::PersonalSummary, lines);
+    WordCopy::write(WordCopy::PersonalSummary, lines);
 }
 
 } // namespace ListFiles

@@ -34,7 +34,8 @@ void deleteRecentList();
 // The three lines of the personal-data summary, from the personal data as the dialog
 // leaves them (its date and examiner field texts are ExamDate and Examiner).
 QStringList personalSummaryLines(const PersonalData &personal);
-// Replaces "aktualis\szemad.txt" with personalSummaryLines.
+// Replaces "aktualis\szemad.txt" with personalSummaryLines, then its word-processor copy
+// (WordCopy::PersonalSummary).
 void writePersonalSummary(const PersonalData &personal);
 
 } // namespace ListFiles

@@ -1,15 +1,170 @@
 #include "case/TextFile.h"
 
+#include "case/HostPath.h"
 #include "case/MotraError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace TextFile {
 
 static const char *const CodePage = "windows-1250";
+
+namespace {
+
+using Action = MotraError::FileAction;
+
+void reportOnStandardError(const QString &message)
+{
+    std::fputs(message.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+std::function<void(const QString &)> &noticeReporter()
+{
+    static std::function<void(const QString &)> reporter = reportOnStandardError;
+    return reporter;
+}
+
+void tellUser(const QString &message) { noticeReporter()(message); }
+
+// The system's text for errno, or the device's own text when it has a better one.
+QString reasonOf(const QFileDevice &device, int savedErrno)
+{
+    if (device.error() != QFileDevice::NoError && !device.errorString().isEmpty()
+        && device.errorString() != QLatin1String("Unknown error"))
+        return device.errorString();
+    return savedErrno != 0 ? qt_error_string(savedErrno) : device.errorString();
+}
+
+// Why opening failed: a missing folder on the way says more than "No such file or directory".
+QString openFailureReason(const QString &path, int savedErrno)
+{
+    if (savedErrno == ENOENT || savedErrno == ENOTDIR) {
+        const QString folder = missingFolderReason(path);
+        if (!folder.isEmpty())
+            return folder;
+    }
+    return qt_error_string(savedErrno);
+}
+
+// Opens without ever blocking (a FIFO would wait for a writer) and refuses everything that is
+// not a regular file. Returns the descriptor; throws with the path and the reason.
+int openRegular(const QString &path, int flags, Action action, struct stat &info)
+{
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        const int saved = errno;
+        if (saved == EISDIR || saved == ENXIO)
+            throw MotraError::fileFailure(action, path, notRegularFileReason(path));
+        throw MotraError::fileFailure(action, path, openFailureReason(path, saved));
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const QString reason = notRegularFileReason(path);
+        ::close(fd);
+        throw MotraError::fileFailure(
+            action, path, reason.isEmpty() ? QStringLiteral("ez nem közönséges fájl") : reason);
+    }
+    // Regular files never block; the flag only mattered for the open itself.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+// Writes every byte, going on after a short write so that the system's reason for the
+// failure (a full disk, a size limit) is the one that is reported.
+bool writeAll(QFileDevice &device, const QByteArray &bytes, QString &reason)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        errno = 0;
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            reason = reasonOf(device, errno);
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// Plain POSIX variant for the append, which works on a descriptor of its own.
+bool writeAllFd(int fd, const QByteArray &bytes, int &savedErrno)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            savedErrno = written < 0 ? errno : ENOSPC;
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+void refuseNonRegularTarget(const QString &path, Action action)
+{
+    const QString reason = notRegularFileReason(path);
+    if (!reason.isEmpty())
+        throw MotraError::fileFailure(action, path, reason);
+}
+
+// Removes what interrupted saves of the target left beside it (QSaveFile's temporary files).
+// The folder is listed whole and matched here: a code may hold characters that a name
+// filter would take for wildcards.
+void removeSaveLeftovers(const QString &path)
+{
+    const QFileInfo target(path);
+    const QString name = target.fileName();
+    const QDir folder = target.absoluteDir();
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    QStringList removed;
+    for (const QString &entry : entries) {
+        if (!isSaveLeftoverOf(entry, name))
+            continue;
+        const QString full = folder.filePath(entry);
+        if (QFileInfo(full).isFile() && QFile::remove(full))
+            removed << shownPath(full);
+    }
+    if (!removed.isEmpty())
+        tellUser(
+            QStringLiteral("Egy korábbi, félbeszakadt mentés maradékát töröltem:\n") + removed.join(QLatin1Char('\n')));
+}
+
+QString appendNotePath(const QString &path) { return path + QStringLiteral(".before-append"); }
+
+} // namespace
+
+bool isSaveLeftoverOf(const QString &fileName, const QString &targetName)
+{
+    if (fileName.size() != targetName.size() + 7 || !fileName.startsWith(targetName)
+        || fileName[targetName.size()] != QLatin1Char('.'))
+        return false;
+    for (qsizetype i = targetName.size() + 1; i < fileName.size(); ++i) {
+        const char16_t c = fileName[i].unicode();
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
+void setNoticeReporter(std::function<void(const QString &)> reporter)
+{
+    noticeReporter() = reporter ? std::move(reporter) : reportOnStandardError;
+}
 
 QString decode(const QByteArray &bytes)
 {
@@ -19,6 +174,7 @@ QString decode(const QByteArray &bytes)
 
 static QString describeUnencodable(const QString &text, const QString &where)
 {
+    const QString shownWhere = shownPath(where);
     int line = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('\n'))
@@ -33,12 +189,12 @@ static QString describeUnencodable(const QString &text, const QString &where)
                                   "(%4. sor). Kérem, cserélje le egy másik karakterre; a fájl nem változott.")
                 .arg(character)
                 .arg(character.toUcs4().value(0), 4, 16, QLatin1Char('0'))
-                .arg(where)
+                .arg(shownWhere)
                 .arg(line);
         }
         i += length - 1;
     }
-    return QStringLiteral("A szöveg nem írható a Windows-1250 kódlapú \"%1\" fájlba.").arg(where);
+    return QStringLiteral("A szöveg nem írható a Windows-1250 kódlapú \"%1\" fájlba.").arg(shownWhere);
 }
 
 QByteArray encode(const QString &text, const QString &where)
@@ -69,15 +225,43 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QStringList readLines(const QString &path)
+QByteArray readBytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw MotraError::cannotOpen(path, file.errorString());
+    struct stat info;
+    const int fd = openRegular(path, O_RDONLY, Action::Open, info);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw MotraError::fileFailure(Action::Open, path, file.errorString());
+    }
+    errno = 0;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw MotraError::ioError(path, file.errorString());
-    return splitLines(decode(bytes));
+        throw MotraError::fileFailure(Action::Read, path, reasonOf(file, errno));
+    return bytes;
+}
+
+QStringList readLines(const QString &path) { return splitLines(decode(readBytes(path))); }
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    refuseNonRegularTarget(path, Action::Replace);
+    QSaveFile file(path);
+    // Unbuffered: every write reaches the system at once, so a failure is seen here and not
+    // lost in a final flush that commit() would not report.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const QString folder = missingFolderReason(path);
+        throw MotraError::fileFailure(Action::Replace, path, folder.isEmpty() ? file.errorString() : folder);
+    }
+    QString reason;
+    if (!writeAll(file, bytes, reason)) {
+        // The reason is taken before cancelling, which would replace it with its own.
+        file.cancelWriting();
+        throw MotraError::fileFailure(Action::Replace, path, reason);
+    }
+    if (!file.commit())
+        throw MotraError::fileFailure(Action::Replace, path, file.errorString());
+    removeSaveLeftovers(path);
 }
 
 void writeLines(const QString &path, const QStringList &lines)
@@ -91,30 +275,92 @@ void writeLines(const QString &path, const QStringList &lines)
         text += line;
         text += QLatin1String("\r\n");
     }
-    const QByteArray bytes = encode(text, path);
+    writeBytes(path, encode(text, path));
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw MotraError::cannotOpen(path, file.errorString());
-    // commit() does not notice when flushing its buffer fails and would put a truncated
-    // file in place of the old one: flush here and give up while the old file is untouched.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw MotraError::ioError(path, reason);
+void recoverInterruptedAppend(const QString &path)
+{
+    const QString notePath = appendNotePath(path);
+    QFile note(notePath);
+    if (!note.exists())
+        return;
+    // The note holds the file's size before the append and the size it was to reach.
+    QByteArray content;
+    if (note.open(QIODevice::ReadOnly))
+        content = note.read(64);
+    note.close();
+    const QList<QByteArray> sizes = content.trimmed().split(' ');
+    bool okBefore = false;
+    bool okAfter = false;
+    const qint64 before = sizes.value(0).toLongLong(&okBefore);
+    const qint64 after = sizes.value(1).toLongLong(&okAfter);
+    const QFileInfo info(path);
+    if (okBefore && okAfter && info.isFile()) {
+        const qint64 size = info.size();
+        // Only a part of the append reached the file: it is cut away, as if it never began.
+        if (size > before && size < after) {
+            if (::truncate(QFile::encodeName(path).constData(), before) != 0)
+                throw MotraError::fileFailure(Action::Append, path,
+                    QStringLiteral("egy korábbi, félbeszakadt hozzáfűzés csonka sora nem távolítható el: ")
+                        + qt_error_string(errno));
+            tellUser(QStringLiteral("Egy korábbi, félbeszakadt hozzáfűzés csonka sorát (%1 bájt) eltávolítottam:\n%2")
+                         .arg(size - before)
+                         .arg(shownPath(path)));
+        }
     }
-    if (!file.commit())
-        throw MotraError::ioError(path, file.errorString());
+    if (!QFile::remove(notePath))
+        throw MotraError::fileFailure(Action::Remove, notePath, note.errorString());
 }
 
 void appendText(const QString &path, const QString &text)
 {
     const QByteArray bytes = encode(text, path);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw MotraError::cannotOpen(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        throw MotraError::ioError(path, file.errorString());
+    recoverInterruptedAppend(path);
+
+    struct stat info;
+    const int fd = openRegular(path, O_WRONLY | O_APPEND | O_CREAT, Action::Append, info);
+    const qint64 before = info.st_size;
+
+    // A note beside the file lets the next append undo this one if the program is killed
+    // while it writes; without the note nothing is appended.
+    const QString notePath = appendNotePath(path);
+    {
+        QFile note(notePath);
+        QString reason;
+        if (!note.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
+            || !writeAll(
+                note, QByteArray::number(before) + ' ' + QByteArray::number(before + bytes.size()) + '\n', reason)) {
+            if (reason.isEmpty())
+                reason = note.errorString();
+            note.close();
+            QFile::remove(notePath);
+            ::close(fd);
+            throw MotraError::fileFailure(Action::Append, path, reason);
+        }
+    }
+
+    int saved = 0;
+    if (!writeAllFd(fd, bytes, saved)) {
+        // Whole or absent: what reached the file of this append is cut away again.
+        QString reason = qt_error_string(saved);
+        if (::ftruncate(fd, before) != 0) {
+            reason += QStringLiteral("; a fájl végére került csonka sor nem volt eltávolítható (%1), "
+                                     "a következő hozzáfűzés eltávolítja")
+                          .arg(qt_error_string(errno));
+            ::close(fd);
+            throw MotraError::fileFailure(Action::Append, path, reason);
+        }
+        ::close(fd);
+        QFile::remove(notePath);
+        throw MotraError::fileFailure(Action::Append, path, reason);
+    }
+    if (::close(fd) != 0) {
+        const QString reason = qt_error_string(errno);
+        ::truncate(QFile::encodeName(path).constData(), before);
+        QFile::remove(notePath);
+        throw MotraError::fileFailure(Action::Append, path, reason);
+    }
+    QFile::remove(notePath);
 }
 
 } // namespace TextFile

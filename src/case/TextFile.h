@@ -4,20 +4,47 @@
 #include <QString>
 #include <QStringList>
 
-// The program's text files: Windows-1250 with CR LF line ends. Readers also accept LF or
-// CR alone. All functions take host paths (see hostPath()) and throw MotraError with the
-// path and the reason on failure.
+#include <functional>
+
+// The program's files: Windows-1250 text with CR LF line ends (readers also accept LF or CR
+// alone), and the bytes of the few binary ones. All functions take host paths (see
+// hostPath()) and throw MotraError on failure, naming the file (its fixed path too when it
+// lies in the installation) and the system's reason.
+//
+// A FIFO, a device or a folder where a file is expected is refused at once: nothing here
+// ever blocks on opening.
 namespace TextFile {
 
+// The whole content of a regular file.
+QByteArray readBytes(const QString &path);
 // All lines of the file. A final line end does not start another (empty) line.
 QStringList readLines(const QString &path);
-// Replaces the file with the lines, each ended by CR LF. Written through QSaveFile: on any
-// failure the old file stays whole. A character that Windows-1250 cannot hold stops the
-// write with a message naming the character and its line; nothing is written then.
+
+// Replaces the file with the bytes through QSaveFile: on any failure the old file stays
+// whole. A save that succeeds also removes what earlier interrupted saves of the same file
+// left behind (only QSaveFile's own temporary names for it: NAME.XXXXXX, six letters or
+// digits), and tells the notice reporter when it removed something.
+void writeBytes(const QString &path, const QByteArray &bytes);
+// Replaces the file with the lines, each ended by CR LF, as writeBytes does. A character
+// that Windows-1250 cannot hold stops the write with a message naming the character and
+// its line; nothing is written then.
 void writeLines(const QString &path, const QStringList &lines);
+
 // Appends the text unchanged (it carries its own line ends), creating the file when
-// missing. The same character check as writeLines runs before anything is written.
+// missing. The append is whole or absent: a failure cuts the file back to its size before
+// the append and is reported; an append killed part-way is rolled back by the next append
+// to the same file (see recoverInterruptedAppend). The same character check as writeLines
+// runs before anything is written.
 void appendText(const QString &path, const QString &text);
+// Rolls back what an append killed part-way left at the end of the file, from the note the
+// append keeps beside the file while it writes (NAME.before-append). Tells the notice
+// reporter when it cut something. Callers that look at the end of a file before appending
+// call this first; appendText calls it itself.
+void recoverInterruptedAppend(const QString &path);
+
+// Where the notes about removed leftovers go. The default (also after an empty function)
+// writes them to standard error; the program shows them to the user.
+void setNoticeReporter(std::function<void(const QString &)> reporter);
 
 // Conversion helpers for the few places that handle bytes themselves.
 QString decode(const QByteArray &bytes);
@@ -25,5 +52,9 @@ QString decode(const QByteArray &bytes);
 QByteArray encode(const QString &text, const QString &where);
 // Splits decoded text into lines at CR LF, LF or CR.
 QStringList splitLines(const QString &text);
+
+// The name QSaveFile's temporary files of the target take: the target's file name, a
+// full stop and six letters or digits. True when fileName is one of them.
+bool isSaveLeftoverOf(const QString &fileName, const QString &targetName);
 
 } // namespace TextFile

@@ -4,14 +4,14 @@
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
 #include "case/MotraError.h"
+#include "case/TextFile.h"
 #include "charts/ChartLayout.h"
+#include "charts/InstallationPicture.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -58,15 +58,31 @@ void drawOutline(QPainter &painter, const QRect &r, const QColor &colour)
     painter.fillRect(QRect(std::max(r.left(), r.right() - t + 1), r.top(), std::min(t, r.width()), r.height()), colour);
 }
 
-QImage loadBackground(int kind)
+const QSize BackgroundSize(500, 400); // the grid every chart is laid out on
+
+// The bytes of a chart background, checked to decode whole at the size the charts are
+// laid out for. Throws naming the file.
+QByteArray backgroundBytes(int kind, QImage *decoded = nullptr)
 {
     const QString fixed = FixedPaths::chartBackground(kind);
-    const QString host = hostPath(fixed);
-    if (!QFileInfo(host).isFile())
-        throw MotraError(QStringLiteral("Nem találom a diagram háttérképét: %1").arg(fixed));
-    QImage image(host);
-    if (image.isNull())
-        throw MotraError(QStringLiteral("A diagram háttérképe nem olvasható: %1").arg(fixed));
+    QByteArray bytes;
+    try {
+        bytes = TextFile::readBytes(hostPath(fixed));
+    } catch (const MotraError &error) {
+        if (error.cause() == MotraError::Cause::CannotOpen)
+            throw error.withHeadline(QStringLiteral("Nem találom a diagram háttérképét."));
+        throw;
+    }
+    const QImage image = decodeInstallationPicture(bytes, fixed, BackgroundSize);
+    if (decoded)
+        *decoded = image;
+    return bytes;
+}
+
+QImage loadBackground(int kind)
+{
+    QImage image;
+    backgroundBytes(kind, &image);
     // Palette bitmaps cannot be painted on directly.
     return image.convertToFormat(QImage::Format_RGB32);
 }
@@ -163,26 +179,23 @@ QImage DrawProfile(const CaseRecord &record, int kind, int mode)
     return image;
 }
 
-void saveChartBitmap(const QImage &image, const QString &hostFile, const QString &shownName)
+void saveChartBitmap(const QImage &image, const QString &hostFile)
 {
-    QSaveFile file(hostFile);
-    if (!file.open(QIODevice::WriteOnly))
-        throw MotraError::cannotOpen(shownName, file.errorString());
-    if (!image.save(&file, "BMP")) {
-        file.cancelWriting();
-        throw MotraError::ioError(shownName, file.errorString());
-    }
-    if (!file.commit())
-        throw MotraError::ioError(shownName, file.errorString());
+    // Encoded in memory first: the file is then written in one piece through TextFile, which
+    // reports a failing write with its real reason and leaves the old file whole.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "BMP"))
+        throw MotraError(
+            QStringLiteral("A diagram nem alakítható bitképpé.\n") + fileFailureLines(hostFile, QString()));
+    TextFile::writeBytes(hostFile, bytes);
 }
 
 QImage DrawAndSaveProfile(const CaseRecord &record, int kind, int mode, const QString &hostFile)
 {
     const QImage image = DrawProfile(record, kind, mode);
-    if (hostFile.isEmpty())
-        saveChartBitmap(image, hostPath(FixedPaths::currentChart(kind)), FixedPaths::currentChart(kind));
-    else
-        saveChartBitmap(image, hostFile, hostFile);
+    saveChartBitmap(image, hostFile.isEmpty() ? hostPath(FixedPaths::currentChart(kind)) : hostFile);
     return image;
 }
 
@@ -190,28 +203,13 @@ void ResetCurrentCharts()
 {
     QStringList failures;
     for (int kind = Parent; kind <= SelfReport; ++kind) {
-        const QString background = FixedPaths::chartBackground(kind);
-        const QString chart = FixedPaths::currentChart(kind);
-        QFile source(hostPath(background));
-        if (!source.open(QIODevice::ReadOnly)) {
-            failures << QStringLiteral("Nem találom a diagram háttérképét: %1").arg(background);
-            continue;
-        }
-        const QByteArray bytes = source.readAll();
-        if (source.error() != QFileDevice::NoError) {
-            failures << MotraError::ioError(background, source.errorString()).message();
-            continue;
-        }
-        QSaveFile target(hostPath(chart));
-        if (!target.open(QIODevice::WriteOnly)) {
-            failures << MotraError::cannotOpen(chart, target.errorString()).message();
-            continue;
-        }
-        if (target.write(bytes) != bytes.size() || !target.commit()) {
-            failures << MotraError::ioError(chart, target.errorString()).message();
-            target.cancelWriting();
+        try {
+            // A damaged background is not copied: the old chart then stays as it was.
+            TextFile::writeBytes(hostPath(FixedPaths::currentChart(kind)), backgroundBytes(kind));
+        } catch (const MotraError &error) {
+            failures << error.message();
         }
     }
     if (!failures.isEmpty())
-        throw MotraError(failures.join(QLatin1Char('\n')));
+        throw MotraError(failures.join(QStringLiteral("\n\n")));
 }

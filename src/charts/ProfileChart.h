@@ -28,13 +28,15 @@ QPoint linePoint(int k, int tScore);
 
 // Draws the profile of `kind` in mode 1 (coloured bars), 2 (line) or 3 (black-and-white
 // bars) onto the background bitmap. Not-computable T-scores are drawn as 0; the record is
-// not changed. Throws MotraError when the background cannot be loaded.
+// not changed. Throws MotraError when the background cannot be read, does not decode whole
+// or is not 500 x 400 pixels.
 QImage DrawProfile(const CaseRecord &record, int kind, int mode);
 // DrawProfile and save it as a Windows bitmap to a host file (the current chart by default),
 // replacing the file whole or not at all. Throws MotraError; the old file then stays.
 QImage DrawAndSaveProfile(const CaseRecord &record, int kind, int mode, const QString &hostFile = QString());
-// Writes the image as a Windows bitmap through QSaveFile; throws MotraError naming shownName.
-void saveChartBitmap(const QImage &image, const QString &hostFile, const QString &shownName);
+// Writes the image as a Windows bitmap, replacing the host file whole or not at all; throws
+// MotraError naming the file and the reason.
+void saveChartBitmap(const QImage &image, const QString &hostFile);
 // New examination: every current chart bitmap replaced by its blank background. All three
 // are tried; throws MotraError naming those that could not be replaced.
 void ResetCurrentCharts();

@@ -134,7 +134,7 @@ void ProfileChartWindow::DrawProfile(int mode)
     m_image->resize(image.size());
     placeBars(m_record.scores(m_kind).TScores, mode);
     try {
-        saveChartBitmap(image, hostPath(FixedPaths::currentChart(m_kind)), FixedPaths::currentChart(m_kind));
+        saveChartBitmap(image, hostPath(FixedPaths::currentChart(m_kind)));
     } catch (const MotraError &error) {
         ModalSeam::instance().showMessage(this, error.message());
     }

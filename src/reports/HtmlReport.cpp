@@ -5,6 +5,7 @@
 #include "case/HostPath.h"
 #include "case/RowList.h"
 #include "case/TextFile.h"
+#include "case/VisibleText.h"
 #include "charts/ScaleItemEntries.h"
 #include "charts/ScaleItemList.h"
 
@@ -204,7 +205,10 @@ QString htmlText(const QString &text)
         case '"': out += QLatin1String("&quot;"); continue;
         default: break;
         }
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        if (VisibleText::isControl(c)) {
+            // NUL, line breaks and the like are shown as visible signs, never copied raw.
+            out += QStringLiteral("&#%1;").arg(VisibleText::showControls(QString(c)).front().unicode());
+        } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             out += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(c, text[i + 1]));
             ++i;
         } else if (encodable[c.unicode()]) {

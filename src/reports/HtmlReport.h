@@ -17,8 +17,9 @@ QStringList htmlReportLines(const CaseRecord &record, bool parent, bool teacher,
 // code made safe for a file name + ".htm".
 QString htmlReportPath(const QString &code);
 
-// The examination's own texts as page text: & < > " become entities, and a character
-// that the page's code page cannot hold becomes a numeric character reference.
+// The examination's own texts as page text: & < > " become entities, a control character
+// becomes the reference of its visible sign (NUL as &#9216;, ␀), and a character that the
+// page's code page cannot hold becomes a numeric character reference.
 QString htmlText(const QString &text);
 
 // The scale row pieces: " (--)" .. " (++)"; "\"n.gif\"" or empty; the raw score with one

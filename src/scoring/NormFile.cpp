@@ -3,9 +3,8 @@
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
 #include "case/MotraError.h"
+#include "case/TextFile.h"
 #include "case/Questionnaire.h"
-
-#include <QFile>
 
 namespace {
 
@@ -25,12 +24,14 @@ const QString ProblemMissing[3] = {
 
 NormFile::NormFile(const QString &fixedPath, const QString &missingNotice) : m_fixedPath(fixedPath)
 {
-    QFile file(hostPath(fixedPath));
-    if (!file.open(QIODevice::ReadOnly))
-        throw MotraError::notice(missingNotice);
-    m_bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw MotraError::ioError(fixedPath, QStringLiteral("A fájl nem olvasható: %1").arg(file.errorString()));
+    try {
+        m_bytes = TextFile::readBytes(hostPath(fixedPath));
+    } catch (const MotraError &error) {
+        // The program's own message, with the path and the reason on the lines below it.
+        if (error.cause() == MotraError::Cause::CannotOpen)
+            throw error.asNotice(missingNotice);
+        throw;
+    }
     if (m_bytes.isEmpty())
         throw MotraError::ioError(fixedPath, QStringLiteral("A normafájl üres, a pontszámok nem számolhatók."));
 }

@@ -3,10 +3,9 @@
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
 #include "case/MotraError.h"
+#include "case/TextFile.h"
 #include "case/Questionnaire.h"
 #include "scoring/ScorerData.h"
-
-#include <QFile>
 
 #include <charconv>
 
@@ -46,12 +45,15 @@ bool parseWholeNumber(const QByteArray &token, int &value)
 ScaleDefinitionReader::ScaleDefinitionReader(int kind)
     : m_kind(kindInfo(kind).kind), m_fixedPath(FixedPaths::scaleDefinitionFile(m_kind))
 {
-    QFile file(hostPath(m_fixedPath));
-    if (!file.open(QIODevice::ReadOnly))
-        throw MotraError::notice(Missing[m_kind - 1]);
-    m_bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw MotraError::ioError(m_fixedPath, QStringLiteral("A fájl nem olvasható: %1").arg(file.errorString()));
+    try {
+        m_bytes = TextFile::readBytes(hostPath(m_fixedPath));
+    } catch (const MotraError &error) {
+        // The program's own message, with the path and the reason (a folder in the file's
+        // place, a missing installation folder) on the lines below it.
+        if (error.cause() == MotraError::Cause::CannotOpen)
+            throw error.asNotice(Missing[m_kind - 1]);
+        throw;
+    }
 }
 
 ScaleDefinitionReader::ScaleDefinitionReader(int kind, const QByteArray &bytes)

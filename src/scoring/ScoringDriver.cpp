@@ -3,6 +3,7 @@
 #include "case/CaseRecord.h"
 #include "case/MotraError.h"
 #include "case/RowList.h"
+#include "case/VisibleText.h"
 #include "scoring/ScorerData.h"
 #include "scoring/Scorers.h"
 
@@ -66,6 +67,14 @@ void requireKind(int kind)
         throw MotraError(QStringLiteral("Ismeretlen kérdőívfajta (%1), a kérdőív nem számolható.").arg(kind));
 }
 
+// Where a cell that is not a whole number stands, so that the user can find and mend it.
+QString badAnswerPlace(int kind, const RowDefinition &row)
+{
+    return QStringLiteral("A hibás válasz helye: %1 kérdőív, %2. sor: „%3”")
+        .arg(kindInfo(kind).name, VisibleText::showControls(row.RowNumber),
+            VisibleText::shortened(row.Label.trimmed(), 120));
+}
+
 } // namespace
 
 int ToScorerValue(double x)
@@ -93,7 +102,15 @@ void GatherSlotValues(CaseRecord &record, int kind)
             continue;
         }
         const QString &text = answers.valueText(r);
-        record.SlotValues[slot] = text.isEmpty() ? 0 : toIntOrThrow(text);
+        if (text.isEmpty()) {
+            record.SlotValues[slot] = 0;
+            continue;
+        }
+        try {
+            record.SlotValues[slot] = toIntOrThrow(text);
+        } catch (const MotraError &error) {
+            throw error.withLine(badAnswerPlace(kind, rows[r]));
+        }
     }
 }
 

@@ -7,7 +7,8 @@ int ToScorerValue(double x);
 
 // SlotValues[1..225] := 0, then the slotted rows before the first result row of `kind`
 // (slot 1 := 11; empty cell := 0; otherwise the whole number the text spells).
-// Throws MotraError "'%s' is not a valid integer value"; slots keep what was gathered.
+// Throws MotraError "'%s' is not a valid integer value" with a line naming the
+// questionnaire, the row number and the question below it; slots keep what was gathered.
 void GatherSlotValues(CaseRecord &record, int kind);
 
 // Builds the scorer input from SlotValues, runs the scorer of `kind`, writes the result

@@ -7,6 +7,7 @@
 #include "case/TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -49,7 +50,8 @@ SummaryTail readSummaryTail(const QString &hostFile)
 {
     SummaryTail tail;
     QFile file(hostFile);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly) || file.size() == 0)
+    // Not a regular file (a FIFO would block the open): the append itself refuses it.
+    if (!QFileInfo(hostFile).isFile() || !file.open(QIODevice::ReadOnly) || file.size() == 0)
         return tail;
     tail.empty = false;
     constexpr qint64 Window = 64 * 1024;
@@ -150,6 +152,8 @@ void AppendText(const QString &hostFile, const QString &text) { TextFile::append
 void AppendToSummaryFile(const CaseRecord &record)
 {
     const QString file = hostPath(FixedPaths::SummaryStatFile);
+    // A line cut short by an earlier killed append is rolled back before the end is looked at.
+    TextFile::recoverInterruptedAppend(file);
     const SummaryTail tail = readSummaryTail(file);
     QString text;
     // A hand-edited file may lack its last line end; the new line must not run into it.
@@ -214,6 +218,8 @@ bool isValidStatisticsName(const QString &name)
 bool attachToStatisticsFile(const CaseRecord &record, const QString &fileName)
 {
     const QString path = hostPath(statisticsFile(fileName));
+    // A line cut short by an earlier killed append is rolled back before the file is read.
+    TextFile::recoverInterruptedAppend(path);
     // Read again: the file may have changed since it was chosen.
     const StatisticsFileLines file = readStatisticsFileLines(path);
     if (codeInLines(record.Personal.ChildCode, file.lines))

@@ -30,15 +30,23 @@ int ModalSeam::execDialog(QDialog *dialog)
     return dialog->exec();
 }
 
+// Messages carry codes, names and file contents: shown as typed, never read as markup.
+static int execPlainBox(
+    QMessageBox::Icon icon, QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, QStringLiteral("MOTRA"), text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
 void ModalSeam::showMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, QStringLiteral("MOTRA"), text, QMessageBox::Ok);
+    execPlainBox(QMessageBox::Information, parent, text, QMessageBox::Ok);
 }
 
 bool ModalSeam::askYesNo(QWidget *parent, const QString &text)
 {
-    return QMessageBox::question(parent, QStringLiteral("MOTRA"), text, QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+    return execPlainBox(QMessageBox::Question, parent, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ModalSeam::openDocument(const QString &hostPath) { QDesktopServices::openUrl(QUrl::fromLocalFile(hostPath)); }

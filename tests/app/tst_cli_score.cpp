@@ -1,3 +1,4 @@
+#include "app/CliCommands.h"
 #include "case/CaseFile.h"
 #include "case/CaseRecord.h"
 #include "case/MotraError.h"
@@ -10,6 +11,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,14 +43,16 @@ struct Run
     QString err;
 };
 
-Run runCli(const QStringList &args, const QString &root)
+// Runs motra-cli with the arguments as given; standard output goes to outputFile when one is named.
+Run runTool(const QStringList &args, const QString &root, const QString &outputFile = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("MOTRA_ROOT"), root);
     process.setProcessEnvironment(env);
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/motra-cli"),
-        QStringList{QStringLiteral("score")} + args);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/motra-cli"), args);
     Run run;
     if (!process.waitForFinished(60000))
         return run;
@@ -55,6 +60,11 @@ Run runCli(const QStringList &args, const QString &root)
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+Run runCli(const QStringList &args, const QString &root)
+{
+    return runTool(QStringList{QStringLiteral("score")} + args, root);
 }
 
 // What the command should print for one questionnaire, scored here in-process.
@@ -65,7 +75,7 @@ QStringList expectedLines(const QString &caseFile, int kind)
     try {
         ScoreKind(record, kind);
     } catch (const MotraError &error) {
-        return {QStringLiteral("%1\terror\t%2").arg(kind).arg(error.message())};
+        return {QStringLiteral("%1\terror\t%2").arg(kind).arg(error.headline())};
     }
     QStringList lines;
     const KindInfo &info = kindInfo(kind);
@@ -90,6 +100,8 @@ private slots:
     void missingNormFiles();
     void unreadableFile();
     void wrongArguments();
+    void exitCodes_data();
+    void exitCodes();
 };
 
 void TestCliScore::scoresDemoCase()
@@ -135,13 +147,17 @@ void TestCliScore::missingNormFiles()
     writeCaseFileTo(record, caseFile);
 
     const Run run = runCli({caseFile}, inst.root());
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.exitCode, int(ExitBadInput));
     QStringList expected;
     for (int kind = Parent; kind <= SelfReport; ++kind)
         expected << expectedLines(caseFile, kind);
     for (const QString &line : expected)
         QVERIFY2(line.contains(QStringLiteral("\terror\t")), qPrintable(line));
     QCOMPARE(run.out, expected.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    // Standard error has the whole message: the file and the reason below the fixed text.
+    QVERIFY2(run.err.contains(QStringLiteral("motra-cli score: szülői kérdőív:  Nem találom a SKALA1.TXT fájlt.\n"
+                                             "  Fájl: c:\\_halden\\motra\\skala1.txt\n  A gépen: ")),
+        qPrintable(run.err));
 }
 
 void TestCliScore::unreadableFile()
@@ -149,7 +165,7 @@ void TestCliScore::unreadableFile()
     TestInstallation inst(true);
     QTemporaryDir dir;
     Run run = runCli({dir.filePath(QStringLiteral("nincs.mtr"))}, inst.root());
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.exitCode, int(ExitBadInput));
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains(QStringLiteral("nincs.mtr")), qPrintable(run.err));
 
@@ -159,9 +175,12 @@ void TestCliScore::unreadableFile()
     file.write("<MOTRA=>\r\n<Kora=abc>\r\n");
     file.close();
     run = runCli({bad}, inst.root());
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.exitCode, int(ExitBadInput));
     QVERIFY(run.out.isEmpty());
-    QVERIFY2(run.err.endsWith(QStringLiteral("'abc' is not a valid integer value\n")), qPrintable(run.err));
+    // The fixed text, then the file the value came from.
+    QVERIFY2(
+        run.err.endsWith(QStringLiteral("'abc' is not a valid integer value\n  Esetfájl: ") + bad + QLatin1Char('\n')),
+        qPrintable(run.err));
 }
 
 void TestCliScore::wrongArguments()
@@ -169,10 +188,65 @@ void TestCliScore::wrongArguments()
     TestInstallation inst(true);
     for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("a.mtr"), QStringLiteral("b.mtr")}}) {
         const Run run = runCli(args, inst.root());
-        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.exitCode, int(ExitUsage));
         QVERIFY(run.out.isEmpty());
         QVERIFY(run.err.contains(QStringLiteral("motra-cli score")));
     }
+}
+
+// One exit code per kind of failure, and 0 only when everything asked for was written.
+void TestCliScore::exitCodes_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("fullOutput"); // standard output on a full device
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // on standard error
+    QTest::newRow("help") << QStringList{"--help"} << false << int(ExitSuccess) << "";
+    QTest::newRow("no command") << QStringList{} << false << int(ExitUsage) << "használat:";
+    QTest::newRow("unknown command") << QStringList{"pontoz", "CASE"} << false << int(ExitUsage) << "használat:";
+    QTest::newRow("case file is a FIFO") << QStringList{"score", "FIFO"} << false << int(ExitBadInput)
+                                         << "Oka: ez egy csővezeték (FIFO), nem közönséges fájl";
+    QTest::newRow("case file is a folder")
+        << QStringList{"score", "FOLDER"} << false << int(ExitBadInput) << "Oka: ez egy mappa, nem fájl";
+    QTest::newRow("score to a full disk")
+        << QStringList{"score", "CASE"} << true << int(ExitWriteFailed) << "Oka: No space left on device";
+    QTest::newRow("stats to a full disk")
+        << QStringList{"stats", "1", "CASE"} << true << int(ExitWriteFailed) << "Oka: No space left on device";
+    QTest::newRow("help to a full disk") << QStringList{"--help"} << true << int(ExitWriteFailed)
+                                         << "Oka: No space left on device";
+    QTest::newRow("stats over a folder with a FIFO")
+        << QStringList{"stats", "2", "CASE", "FIFO"} << false << int(ExitBadInput) << "csővezeték";
+}
+
+void TestCliScore::exitCodes()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, fullOutput);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    TestInstallation inst;
+    if (!inst.isValid())
+        QSKIP("the generated demo installation is not available");
+    CaseRecord record;
+    fillAnswers(record);
+    const QString caseFile = inst.path(QStringLiteral("c:\\_halden\\motra\\archivum\\CLI-1.mtr"));
+    writeCaseFileTo(record, caseFile);
+    const QString fifo = inst.root() + QStringLiteral("/cso.mtr");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    args.replaceInStrings(QStringLiteral("CASE"), caseFile);
+    args.replaceInStrings(QStringLiteral("FIFO"), fifo);
+    args.replaceInStrings(QStringLiteral("FOLDER"), inst.root());
+
+    const Run run = runTool(args, inst.root(), fullOutput ? QStringLiteral("/dev/full") : QString());
+    QCOMPARE(run.exitCode, exitCode);
+    if (message.isEmpty())
+        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    else
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    if (fullOutput)
+        QVERIFY2(run.err.contains(QStringLiteral("A kimenet nem írható ki hiánytalanul.")), qPrintable(run.err));
+    if (exitCode == ExitSuccess)
+        QVERIFY(run.out.contains(QStringLiteral("  4  egy kimenet nem írható ki hiánytalanul")));
 }
 
 QTEST_GUILESS_MAIN(TestCliScore)

@@ -75,7 +75,8 @@ void TestMainWindow::startsLockedWithEveryWindow()
         QStringLiteral("TMegnyitForm"), QStringLiteral("TKalendForm"), QStringLiteral("TVV_lista"),
         QStringLiteral("TVelemenyForm"), QStringLiteral("TSkalaForm"), QStringLiteral("TSzuDiagForm"),
         QStringLiteral("TTanDiagForm"), QStringLiteral("TOneDiagForm"), QStringLiteral("TStatTMKForm"),
-        QStringLiteral("TFelulirForm"), QStringLiteral("TLastEdForm")};
+        QStringLiteral("TFelulirForm"), QStringLiteral("TWordCsatForm"), QStringLiteral("TCsatDiagForm"),
+        QStringLiteral("TEzAzForm"), QStringLiteral("TLastEdForm")};
     QStringList created = app.creationOrder();
     QCOMPARE(created.first(), QStringLiteral("TMainForm"));
     QCOMPARE(created.removeDuplicates(), 0);

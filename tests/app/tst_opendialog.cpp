@@ -256,7 +256,9 @@ void TestOpenDialog::onlyCleanlyClosedPartsAreMarked()
     QWidget *parentForm = main->windows().parentEntry;
     QVERIFY(parentForm->isVisible());
     parentForm->hide();
-    QCOMPARE(m_seam->messages, QStringList{QStringLiteral("'x' is not a valid integer value")});
+    QCOMPARE(m_seam->messages.size(), 1);
+    QCOMPARE(
+        m_seam->messages.first().section(QLatin1Char('\n'), 0, 0), QStringLiteral("'x' is not a valid integer value"));
     QVERIFY(main->Check2->isHidden());
     QVERIFY(!main->Label2->isDone());
     for (const QLabel *check : {main->Check1, main->Check3, main->Check4, main->Check5})

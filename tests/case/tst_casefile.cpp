@@ -566,7 +566,7 @@ void TestCaseFile::binaryJunk()
         readCaseFile(record, path);
         QFAIL("no error");
     } catch (const MotraError &error) {
-        QCOMPARE(error.message(), QStringLiteral("'\x01\x02' is not a valid integer value"));
+        QCOMPARE(error.message(), QStringLiteral("'␁␂' is not a valid integer value")); // shown, not raw
     }
 }
 

@@ -1,5 +1,7 @@
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
+#include "case/TextFile.h"
+#include "case/VisibleText.h"
 
 #include <QDir>
 #include <QFile>
@@ -168,6 +170,48 @@ private slots:
         QCOMPARE(emptyRoot, expected);
     }
 
+    // What a failure message names: the fixed path back from the host path, and the first
+    // folder on the way that is missing or is a file.
+    void pathsInMessages_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<QString>("fixed");
+        QTest::addColumn<QString>("missingFolder");
+        QTest::newRow("existing file") << "_halden/motra/skala1.txt"
+                                       << "c:\\_halden\\motra\\skala1.txt"
+                                       << "";
+        QTest::newRow("file missing, folder there") << "_halden/motra/skala9.txt"
+                                                    << "c:\\_halden\\motra\\skala9.txt"
+                                                    << "";
+        QTest::newRow("folder missing") << "_halden/motra/nincs/a.txt"
+                                        << "c:\\_halden\\motra\\nincs\\a.txt"
+                                        << "hiányzik a(z) „c:\\_halden\\motra\\nincs\\” mappa";
+        QTest::newRow("installation missing") << "_masik/motra/skala1.txt"
+                                              << "c:\\_masik\\motra\\skala1.txt"
+                                              << "hiányzik a(z) „c:\\_masik\\” mappa";
+        QTest::newRow("file in a folder's place") << "_halden/motra/skala1.txt/x"
+                                                  << "c:\\_halden\\motra\\skala1.txt\\x"
+                                                  << "a(z) „c:\\_halden\\motra\\skala1.txt” nem mappa, hanem fájl";
+    }
+
+    void pathsInMessages()
+    {
+        QFETCH(QString, relative);
+        QFETCH(QString, fixed);
+        QFETCH(QString, missingFolder);
+        const QString host = root() + QLatin1Char('/') + relative;
+        QCOMPARE(fixedPathOf(host), fixed);
+        QCOMPARE(shownPath(host), fixed);
+        const QString missing = missingFolderReason(host);
+        QCOMPARE(missing.isEmpty(), missingFolder.isEmpty());
+        QVERIFY2(missingFolder.isEmpty() || missing.startsWith(missingFolder), qPrintable(missing));
+        // A path outside the installation is shown as it is.
+        QCOMPARE(fixedPathOf(QStringLiteral("/elsewhere/a.mtr")), QString());
+        QCOMPARE(shownPath(QStringLiteral("/elsewhere/a.mtr")), QStringLiteral("/elsewhere/a.mtr"));
+        QCOMPARE(notRegularFileReason(root()), QStringLiteral("ez egy mappa, nem fájl"));
+        QCOMPARE(notRegularFileReason(root() + QStringLiteral("/_halden/motra/skala1.txt")), QString());
+    }
+
     void safeNames_data()
     {
         QTest::addColumn<QString>("name");
@@ -184,6 +228,11 @@ private slots:
         QTest::newRow("deep") << "..\\..\\..\\etc\\passwd" << false;
         QTest::newRow("forward parent") << "../../x" << false;
         QTest::newRow("absolute") << "c:\\windows\\x" << false;
+        QTest::newRow("line break") << "A7\nB" << false;
+        QTest::newRow("carriage return") << "A7\r" << false;
+        QTest::newRow("NUL") << QString(QStringLiteral("A%1B")).arg(QChar(0)) << false;
+        QTest::newRow("tab") << "A\t7" << false;
+        QTest::newRow("line separator") << QString(QStringLiteral("A%1B")).arg(QChar(0x2028)) << false;
     }
 
     void safeNames()
@@ -199,6 +248,10 @@ private slots:
         QVERIFY(!safe.contains(QLatin1Char('/')));
         QVERIFY(!safe.contains(QLatin1Char(':')));
         QVERIFY(!safe.contains(QLatin1String("..")));
+        for (const QChar c : safe)
+            QVERIFY2(!VisibleText::isControl(c), qPrintable(QString::number(c.unicode(), 16)));
+        // Its entry in the recently-modified list stays one line.
+        QCOMPARE(TextFile::splitLines(FixedPaths::caseFile(name)).size(), 1);
 
         // Case files and reports stay inside their folders whatever the name.
         const QString archive = QDir::cleanPath(hostPath(FixedPaths::ArchiveFolder));

@@ -3,10 +3,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -45,8 +47,32 @@ private:
         return {};
     }
 
+    // Runs the action under a file size limit (which stops writes even for root) and returns
+    // the message it throws.
+    template<typename Action> static QString errorUnderSizeLimit(rlim_t limit, Action action)
+    {
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        limited.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const QString message = errorOf(action);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        return message;
+    }
+
+    QStringList m_notices;
+
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        TextFile::setNoticeReporter([this](const QString &text) { m_notices << text; });
+    }
+    void init() { m_notices.clear(); }
+    void cleanupTestCase() { TextFile::setNoticeReporter({}); }
 
     void roundTripOfLetters()
     {
@@ -163,6 +189,9 @@ private slots:
         std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY2(!message.isEmpty(), "the failed write was reported as success");
+        // The system's reason, read before the save is cancelled.
+        QVERIFY2(message.contains(QLatin1String("Oka: File too large")), qPrintable(message));
+        QVERIFY2(message.contains(file), qPrintable(message));
         QCOMPARE(bytesOf(file), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("keep.txt")});
         // With the limit lifted the same write goes through.
@@ -184,6 +213,189 @@ private slots:
         TextFile::appendText(file, QStringLiteral("második\tsor\r\n"));
         QCOMPARE(bytesOf(link), QByteArray("els\xF5\r\nm\xE1sodik\tsor\r\n"));
         QCOMPARE(TextFile::readLines(file), (QStringList{QStringLiteral("első"), QStringLiteral("második\tsor")}));
+    }
+
+    // A FIFO, a device or a folder where a file is expected: refused at once, never opened
+    // blocking (a FIFO without a writer would wait for ever).
+    void nonRegularFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("reason");
+        for (const char *operation : {"read", "replace", "append"}) {
+            QTest::addRow("FIFO, %s", operation) << "fifo" << operation << "csővezeték (FIFO)";
+            QTest::addRow("folder, %s", operation) << "folder" << operation << "mappa, nem fájl";
+            QTest::addRow("device, %s", operation) << "device" << operation << "eszköz";
+        }
+    }
+
+    void nonRegularFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, operation);
+        QFETCH(QString, reason);
+        QString target = QStringLiteral("/dev/null");
+        if (kind == QLatin1String("fifo")) {
+            target = path(QStringLiteral("cso"));
+            QFile::remove(target);
+            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        } else if (kind == QLatin1String("folder")) {
+            target = path(QStringLiteral("mappa"));
+            QVERIFY(QDir().mkpath(target));
+        }
+        alarm(20); // a blocking open fails the test instead of hanging it
+        const QString message = errorOf([&] {
+            if (operation == QLatin1String("read"))
+                TextFile::readLines(target);
+            else if (operation == QLatin1String("replace"))
+                TextFile::writeLines(target, {QStringLiteral("x")});
+            else
+                TextFile::appendText(target, QStringLiteral("x\r\n"));
+        });
+        alarm(0);
+        QVERIFY2(message.contains(target), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("Oka: ez egy ") + reason), qPrintable(message));
+        QVERIFY(QFileInfo(target).isDir() || !QFileInfo(target).isFile());
+    }
+
+    // Every failure names the file and the reason; where the file lies in the installation,
+    // its fixed path is named too.
+    void failureMessages_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "_halden/motra/skala1.txt"
+                                      << "c:\\_halden\\motra\\skala1.txt"
+                                      << "Oka: No such file or directory";
+        QTest::newRow("missing folder") << "_halden/motra/nincs/a.mtr"
+                                        << "c:\\_halden\\motra\\nincs\\a.mtr"
+                                        << "Oka: hiányzik a(z) „c:\\_halden\\motra\\nincs\\” mappa";
+        QTest::newRow("missing installation") << "_masik/a.mtr"
+                                              << "c:\\_masik\\a.mtr"
+                                              << "Oka: hiányzik a(z) „c:\\_masik\\” mappa";
+    }
+
+    void failureMessages()
+    {
+        QFETCH(QString, relative);
+        QFETCH(QString, shown);
+        QFETCH(QString, reason);
+        QTemporaryDir root;
+        QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("_halden/motra"))));
+        const QByteArray oldRoot = qgetenv("MOTRA_ROOT");
+        qputenv("MOTRA_ROOT", QFile::encodeName(root.path()));
+        const QString host = root.filePath(relative);
+        QStringList messages{errorOf([&] { TextFile::readLines(host); })};
+        // Where only the file is missing, writing creates it.
+        if (!reason.contains(QLatin1String("No such"))) {
+            messages << errorOf([&] { TextFile::writeLines(host, {QStringLiteral("x")}); });
+            messages << errorOf([&] { TextFile::appendText(host, QStringLiteral("x\r\n")); });
+        }
+        qputenv("MOTRA_ROOT", oldRoot);
+        for (const QString &message : messages) {
+            QVERIFY2(message.contains(QStringLiteral("\nFájl: ") + shown + QLatin1Char('\n')), qPrintable(message));
+            QVERIFY2(message.contains(QStringLiteral("\nA gépen: ") + host), qPrintable(message));
+            QVERIFY2(message.contains(reason), qPrintable(message));
+        }
+    }
+
+    // An append that fails is cut back: the file holds exactly what it held before, whether
+    // the limit stops the first byte or the middle of the text.
+    void failedAppendRollsBack_data()
+    {
+        QTest::addColumn<int>("limitAbove");
+        QTest::addColumn<int>("textSize");
+        QTest::newRow("nothing fits") << 0 << 600;
+        QTest::newRow("cut in the middle") << 100 << 600;
+        QTest::newRow("cut after a page") << 5000 << 9000;
+    }
+
+    void failedAppendRollsBack()
+    {
+        QFETCH(int, limitAbove);
+        QFETCH(int, textSize);
+        const QString file = path(QStringLiteral("stat.da1"));
+        const QByteArray old("Kod\tDatum\r\nA1\t2004\r\n");
+        putBytes(file, old);
+        const QString text = QString(textSize - 2, QLatin1Char('7')) + QStringLiteral("\r\n");
+        const QString message = errorUnderSizeLimit(old.size() + limitAbove, [&] { TextFile::appendText(file, text); });
+        QVERIFY2(message.contains(QLatin1String("Oka: File too large")), qPrintable(message));
+        QVERIFY2(message.contains(file), qPrintable(message));
+        QCOMPARE(bytesOf(file), old);
+        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".before-append")));
+        TextFile::appendText(file, text);
+        QCOMPARE(bytesOf(file), old + text.toLatin1());
+        QVERIFY(m_notices.isEmpty());
+    }
+
+    // An append killed part-way (the note beside the file, a cut line at its end): the next
+    // append removes the cut line first and says so; an append that was whole stays.
+    void interruptedAppend_data()
+    {
+        QTest::addColumn<QByteArray>("reached");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("killed in the line") << QByteArray("B2\t20") << true;
+        QTest::newRow("killed before writing") << QByteArray() << false;
+        QTest::newRow("killed after the whole line") << QByteArray("B2\t2005\r\n") << false;
+    }
+
+    void interruptedAppend()
+    {
+        QFETCH(QByteArray, reached);
+        QFETCH(bool, cut);
+        const QString file = path(QStringLiteral("_sum.dat"));
+        const QByteArray old("A1\t2004\r\n");
+        putBytes(file, old + reached);
+        putBytes(file + QStringLiteral(".before-append"),
+            QByteArray::number(old.size()) + ' ' + QByteArray::number(old.size() + 9) + '\n');
+        TextFile::appendText(file, QStringLiteral("C3\t2006\r\n"));
+        QCOMPARE(bytesOf(file), old + (cut ? QByteArray() : reached) + "C3\t2006\r\n");
+        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".before-append")));
+        QCOMPARE(m_notices.size(), cut ? 1 : 0);
+        if (cut)
+            QVERIFY2(m_notices.first().contains(file), qPrintable(m_notices.first()));
+    }
+
+    // A save removes what its own interrupted saves left (QSaveFile's NAME.XXXXXX) and
+    // nothing else, and says something only when it removed a file.
+    void saveLeftovers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("leftover") << "A7.mtr.AbCdEf" << true;
+        QTest::newRow("leftover with digits") << "A7.mtr.q1w2e3" << true;
+        QTest::newRow("five letters") << "A7.mtr.AbCdE" << false;
+        QTest::newRow("seven letters") << "A7.mtr.AbCdEfg" << false;
+        QTest::newRow("other case file") << "B7.mtr.AbCdEf" << false;
+        QTest::newRow("other letter case") << "a7.mtr.AbCdEf" << false;
+        QTest::newRow("not a letter") << "A7.mtr.Ab-dEf" << false;
+        QTest::newRow("no dot") << "A7.mtrAbCdEfg" << false;
+        QTest::newRow("longer name") << "A7.mtr.bak.AbCdEf" << false;
+        QTest::newRow("append note") << "A7.mtr.before-append" << false;
+        QTest::newRow("another file") << "A7.htm" << false;
+    }
+
+    void saveLeftovers()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("A7.mtr"));
+        const QString other = dir.filePath(name);
+        putBytes(other, "left by a save killed between writing and renaming");
+        TextFile::writeLines(target, {QStringLiteral("<MOTRA=>")});
+        QCOMPARE(QFileInfo::exists(other), !removed);
+        QCOMPARE(m_notices.size(), removed ? 1 : 0);
+        if (removed)
+            QVERIFY2(m_notices.first().contains(other), qPrintable(m_notices.first()));
+        // A folder of that name is never touched.
+        if (removed) {
+            QVERIFY(QDir().mkpath(other));
+            TextFile::writeLines(target, {QStringLiteral("<MOTRA=>")});
+            QVERIFY(QFileInfo(other).isDir());
+        }
+        QCOMPARE(bytesOf(target), QByteArray("<MOTRA=>\r\n"));
     }
 
     void missingFile()

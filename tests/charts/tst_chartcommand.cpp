@@ -22,7 +22,8 @@ private slots:
     void writesChart_data();
     void writesChart();
     void scoringFailureStillDraws();
-    void missingBackground();
+    void damagedBackground_data();
+    void damagedBackground();
     void unwritableOutput();
 
 private:
@@ -80,7 +81,7 @@ void TstChartCommand::badArguments_data()
 void TstChartCommand::badArguments()
 {
     QFETCH(QStringList, args);
-    QCOMPARE(run(args), 2);
+    QCOMPARE(run(args), int(ExitUsage));
     QVERIFY(m_err.contains(QStringLiteral("motra-cli chart")));
 }
 
@@ -88,7 +89,7 @@ void TstChartCommand::unreadableCaseFile()
 {
     TestInstallation inst(true);
     const QString out = inst.root() + QStringLiteral("/out.bmp");
-    QCOMPARE(run({inst.root() + QStringLiteral("/nincs.mtr"), "1", "1", "-o", out}), 2);
+    QCOMPARE(run({inst.root() + QStringLiteral("/nincs.mtr"), "1", "1", "-o", out}), int(ExitBadInput));
     QVERIFY(!m_err.isEmpty());
     QVERIFY(!QFile::exists(out));
 }
@@ -132,24 +133,43 @@ void TstChartCommand::scoringFailureStillDraws()
     const QString caseFile = writeCase(inst);
     inst.remove(FixedPaths::Skala1);
     const QString out = inst.root() + QStringLiteral("/out.bmp");
-    QCOMPARE(run({"-o", out, caseFile, "1", "1"}), 0);
-    QVERIFY(!m_err.isEmpty());
+    // Drawn with the scores the file holds, and the exit code says the scoring failed.
+    QCOMPARE(run({"-o", out, caseFile, "1", "1"}), int(ExitBadInput));
+    QVERIFY2(
+        m_err.startsWith(QStringLiteral("motra-cli chart: szülői kérdőív:  Nem találom a SKALA1.TXT fájlt.\n  Fájl: ")),
+        qPrintable(m_err));
 
     CaseRecord read;
     readCaseFile(read, caseFile);
     QCOMPARE(QImage(out, "BMP").convertToFormat(QImage::Format_RGB32), DrawProfile(read, Parent, ColouredBars));
 }
 
-void TstChartCommand::missingBackground()
+void TstChartCommand::damagedBackground_data()
 {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("cut after 60 bytes") << QByteArray("60");
+    QTest::newRow("not a picture") << QByteArray("BM, de nem bitkép");
+}
+
+void TstChartCommand::damagedBackground()
+{
+    QFETCH(QByteArray, bytes);
     TestInstallation inst;
     if (!inst.isValid())
         QSKIP("the demo installation has not been generated");
     const QString caseFile = writeCase(inst);
-    inst.remove(FixedPaths::TeacherBackground);
+    if (bytes.isEmpty())
+        inst.remove(FixedPaths::TeacherBackground);
+    else if (bytes == "60")
+        inst.writeBytes(FixedPaths::TeacherBackground, inst.readBytes(FixedPaths::TeacherBackground).left(60));
+    else
+        inst.writeBytes(FixedPaths::TeacherBackground, bytes);
     const QString out = inst.root() + QStringLiteral("/out.bmp");
-    QCOMPARE(run({caseFile, "2", "1", "-o", out}), 1);
-    QVERIFY(m_err.contains(FixedPaths::TeacherBackground));
+    QCOMPARE(run({caseFile, "2", "1", "-o", out}), int(ExitBadInput));
+    QVERIFY2(m_err.contains(QStringLiteral("\n  Fájl: ") + FixedPaths::TeacherBackground + QLatin1Char('\n')),
+        qPrintable(m_err));
+    QVERIFY(m_err.contains(QStringLiteral("\n  Oka: ")));
     QVERIFY(!QFile::exists(out));
 }
 
@@ -159,8 +179,9 @@ void TstChartCommand::unwritableOutput()
     if (!inst.isValid())
         QSKIP("the demo installation has not been generated");
     const QString caseFile = writeCase(inst);
-    QCOMPARE(run({caseFile, "3", "2", "-o", inst.root() + QStringLiteral("/nincs/out.bmp")}), 1);
+    QCOMPARE(run({caseFile, "3", "2", "-o", inst.root() + QStringLiteral("/nincs/out.bmp")}), int(ExitWriteFailed));
     QVERIFY(m_err.contains(QStringLiteral("out.bmp")));
+    QVERIFY2(m_err.contains(QStringLiteral("Oka: hiányzik a(z) „c:\\nincs\\” mappa")), qPrintable(m_err));
 }
 
 QTEST_MAIN(TstChartCommand)

@@ -7,6 +7,7 @@
 #include "TestInstallation.h"
 
 #include <QDir>
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QtTest>
@@ -39,7 +40,8 @@ private slots:
     void notComputableDrawnAsZero();
     void paletteBackground();
     void missingBackground();
-    void unreadableBackground();
+    void damagedBackground_data();
+    void damagedBackground();
     void badMode();
     void savedBitmapReadsBack();
     void savedToGivenFile();
@@ -345,21 +347,57 @@ void TstProfileChart::missingBackground()
     QCOMPARE(DrawProfile(record, Parent, ColouredBars).size(), QSize(500, 400));
 }
 
-void TstProfileChart::unreadableBackground()
+// A background that does not decode whole or has the wrong size is refused with its path:
+// nothing is drawn on a blank image, the current chart is neither redrawn nor reset from it.
+void TstProfileChart::damagedBackground_data()
 {
+    QImage picture(500, 400, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(picture.save(&buffer, "BMP"));
+    QImage small(400, 300, QImage::Format_RGB32);
+    small.fill(Qt::white);
+    QByteArray smallBitmap;
+    QBuffer smallBuffer(&smallBitmap);
+    smallBuffer.open(QIODevice::WriteOnly);
+    QVERIFY(small.save(&smallBuffer, "BMP"));
+
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("not a bitmap") << QByteArray("BM this is no bitmap") << "nem olvasható képként";
+    QTest::newRow("cut after 60 bytes") << bitmap.left(60) << "a kép csonka: 600054 bájt helyett csak 60";
+    QTest::newRow("cut in the pixels") << bitmap.left(bitmap.size() / 2) << "a kép csonka";
+    QTest::newRow("one byte short") << bitmap.left(bitmap.size() - 1) << "a kép csonka";
+    QTest::newRow("empty") << QByteArray() << "nem olvasható képként (0 bájt)";
+    QTest::newRow("wrong size") << smallBitmap << "400 × 300 képpontos, 500 × 400 helyett";
+}
+
+void TstProfileChart::damagedBackground()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
     TestInstallation inst(true);
     writeWhiteBackgrounds(inst);
-    inst.writeBytes(FixedPaths::SelfReportBackground, QByteArray("BM this is no bitmap"));
+    inst.writeBytes(FixedPaths::SelfReportBackground, bytes);
     const QByteArray old("old chart");
-    inst.writeBytes(FixedPaths::SelfReportChart, old);
+    for (int kind = Parent; kind <= SelfReport; ++kind)
+        inst.writeBytes(FixedPaths::currentChart(kind), old);
     CaseRecord record;
-    QVERIFY_THROWS_EXCEPTION(MotraError, DrawAndSaveProfile(record, SelfReport, ColouredBars));
+    QString message;
     try {
-        DrawProfile(record, SelfReport, ColouredBars);
+        DrawAndSaveProfile(record, SelfReport, ColouredBars);
     } catch (const MotraError &e) {
-        QVERIFY(e.message().contains(FixedPaths::SelfReportBackground));
+        message = e.message();
     }
+    QVERIFY2(message.contains(QStringLiteral("Fájl: ") + FixedPaths::SelfReportBackground), qPrintable(message));
+    QVERIFY2(message.contains(reason), qPrintable(message));
     QCOMPARE(inst.readBytes(FixedPaths::SelfReportChart), old);
+
+    QVERIFY_THROWS_EXCEPTION(MotraError, ResetCurrentCharts());
+    QCOMPARE(inst.readBytes(FixedPaths::SelfReportChart), old);
+    QCOMPARE(inst.readBytes(FixedPaths::ParentChart), inst.readBytes(FixedPaths::ParentBackground));
 }
 
 void TstProfileChart::badMode()
@@ -431,6 +469,8 @@ void TstProfileChart::failedSaveKeepsOldChart()
 
     QVERIFY(thrown);
     QVERIFY2(message.contains(FixedPaths::ParentChart), qPrintable(message));
+    // The system's reason, not the text of the cancelled save.
+    QVERIFY2(message.endsWith(QStringLiteral("Oka: File too large")), qPrintable(message));
     QCOMPARE(inst.readBytes(FixedPaths::ParentChart), old);
     // No temporary file is left behind.
     QCOMPARE(
@@ -444,7 +484,9 @@ void TstProfileChart::resetCopiesBackgrounds()
 {
     TestInstallation inst(true);
     for (int kind = Parent; kind <= SelfReport; ++kind) {
-        inst.writeBytes(FixedPaths::chartBackground(kind), QByteArray("BM background ") + QByteArray::number(kind));
+        QImage blank(500, 400, QImage::Format_RGB32);
+        blank.fill(QColor(kind * 60, 255, 255));
+        QVERIFY(blank.save(inst.path(FixedPaths::chartBackground(kind)), "BMP"));
         inst.writeBytes(FixedPaths::currentChart(kind), QByteArray("a much longer drawing of the last examination"));
     }
     ResetCurrentCharts();

@@ -291,7 +291,8 @@ private slots:
     {
         const TestInstallation &inst = *m_inst;
         QStringList files{FixedPaths::ExaminerList, FixedPaths::ReasonList, FixedPaths::PasswordFile,
-            FixedPaths::Skala1, FixedPaths::Skala2, FixedPaths::Skala3, FixedPaths::HelpWord1, FixedPaths::HelpCsat};
+            FixedPaths::Skala1, FixedPaths::Skala2, FixedPaths::Skala3, FixedPaths::HelpWord1, FixedPaths::HelpCsat,
+            FixedPaths::CsatText};
         for (const char *topic : {"SzemAd.hlp", "megnyit.hlp", "lasted.hlp", "s_utmut.hlp", "t_utmut.hlp",
                  "o_utmut.hlp", "s_diag.hlp", "t_diag.hlp", "o_diag.hlp", "stat.hlp", "StatTMK.hlp", "velem.txt"})
             files.append(FixedPaths::helpFile(QLatin1String(topic)));

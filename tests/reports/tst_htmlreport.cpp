@@ -33,6 +33,8 @@ private slots:
     void sectionOrder();
     void escaping();
     void characterOutsideCodePage();
+    void controlCharacters_data();
+    void controlCharacters();
     void unsafeCodesStayInReportFolder_data();
     void unsafeCodesStayInReportFolder();
     void bytesOnDisk();
@@ -356,6 +358,41 @@ void TestHtmlReport::escaping()
     QVERIFY(lines.contains(QStringLiteral("(&lt;b&gt;)67. Viselkedése életkorához képest túlságosan gyerekes.<BR>")));
     QVERIFY(!lines.join(QString()).contains(QLatin1String("<script>")));
     QCOMPARE(htmlText(QStringLiteral("a&b<c>d\"e'f")), QStringLiteral("a&amp;b&lt;c&gt;d&quot;e'f"));
+}
+
+// NUL and the other control characters of an examination's texts reach the page as visible
+// signs, never raw; what is written reads back as the same lines.
+void TestHtmlReport::controlCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << "a&#9216;b";
+    QTest::newRow("escape") << QStringLiteral("\x1b[31mpiros") << "&#9243;[31mpiros";
+    QTest::newRow("tab") << QStringLiteral("a\tb") << "a&#9225;b";
+    QTest::newRow("line break") << QStringLiteral("első\r\nmásik") << "első&#9229;&#9226;másik";
+    QTest::newRow("DEL") << QStringLiteral("x\x7f") << "x&#9249;";
+    QTest::newRow("C1 control") << QStringLiteral("x") + QChar(0x85) << "x&#65533;";
+    QTest::newRow("line separator") << QStringLiteral("x") + QChar(0x2028) << "x&#65533;";
+}
+
+void TestHtmlReport::controlCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, page);
+    QCOMPARE(htmlText(text), page);
+    TestInstallation inst(true);
+    CaseRecord record;
+    record.Personal.ChildName = text;
+    record.Opinion = QStringList{text};
+    const QString path = htmlReportPath(QStringLiteral("C1"));
+    WriteHtmlReport(record, path, true, false, false);
+    const QByteArray bytes = inst.readBytes(FixedPaths::htmlReport(QStringLiteral("C1")));
+    for (const char c : bytes)
+        QVERIFY2(uchar(c) >= 0x20 || c == '\r' || c == '\n', qPrintable(QString::number(uchar(c))));
+    const QStringList lines = TextFile::readLines(path);
+    QVERIFY(lines.contains(
+        QStringLiteral("<TR><TD>A vizsgált személy neve: </TD><TD>") + page + QStringLiteral("</TD></TR>")));
+    QCOMPARE(lines, htmlReportLines(record, true, false, false));
 }
 
 void TestHtmlReport::characterOutsideCodePage()

@@ -13,6 +13,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace ScoringFixtures;
 
 namespace {
@@ -352,7 +354,7 @@ void TestScorers::damagedScaleFile_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("expected"); // start of the message
     const QString damaged = QStringLiteral(" A SKALA1.TXT fájl meghibásodott.");
-    const QString io = QStringLiteral("Írási vagy olvasási hiba: \"c:\\_halden\\motra\\skala1.txt\".");
+    const QString io = QStringLiteral("Írási vagy olvasási hiba.\nFájl: c:\\_halden\\motra\\skala1.txt\n");
     QTest::newRow("item 0") << QByteArray("t\r\n2 1 0\r\n") << damaged;
     QTest::newRow("item 123") << QByteArray("t\r\n2 1 123\r\n") << damaged;
     QTest::newRow("item not a number") << QByteArray("t\r\n2 1 x\r\n") << damaged;
@@ -385,15 +387,31 @@ void TestScorers::missingFiles_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("skala1") << 1 << FixedPaths::Skala1 << QStringLiteral(" Nem találom a SKALA1.TXT fájlt.");
-    QTest::newRow("tstan1") << 1 << FixedPaths::Tstan1 << QStringLiteral(" Nem találom a TSTAN1.TP fájlt.");
-    QTest::newRow("fakst1") << 1 << FixedPaths::Fakst1 << QStringLiteral(" Nem találom a FAKST1.TP fájlt.");
-    QTest::newRow("skala2") << 2 << FixedPaths::Skala2 << QStringLiteral(" Nem találom a SKALA2.TXT fájlt.");
-    QTest::newRow("tstan2") << 2 << FixedPaths::Tstan2 << QStringLiteral(" Nem találom a TSTAN2.TP fájlt.");
-    QTest::newRow("fakst2") << 2 << FixedPaths::Fakst2 << QStringLiteral(" Nem találom a FAKST2.TP fájlt.");
-    QTest::newRow("skala3") << 3 << FixedPaths::Skala3 << QStringLiteral(" Nem találom a SKALA3.TXT fájlt.");
-    QTest::newRow("tstan3") << 3 << FixedPaths::Tstan3 << QStringLiteral(" Nem találom a TSTAN3.TP fájlt.");
-    QTest::newRow("fakst3") << 3 << FixedPaths::Fakst3 << QStringLiteral(" Nem találom a FAKST3.TP fájlt.");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("reason");
+    const QString gone = QStringLiteral("Oka: No such file or directory");
+    for (int kind = 1; kind <= 3; ++kind) {
+        const QString files[] = {FixedPaths::scaleDefinitionFile(kind), FixedPaths::competenceNormFile(kind),
+            FixedPaths::problemNormFile(kind)};
+        for (const QString &file : files) {
+            const QString name = file.section(QLatin1Char('\\'), -1).toUpper();
+            QTest::addRow("%s", qPrintable(name))
+                << kind << file << QStringLiteral(" Nem találom a %1 fájlt.").arg(name) << "removed" << gone;
+        }
+    }
+    // The same fixed message, but the lines below it say what is really wrong.
+    QTest::newRow("skala1 is a folder") << 1 << FixedPaths::Skala1 << QStringLiteral(" Nem találom a SKALA1.TXT fájlt.")
+                                        << "folder"
+                                        << "Oka: ez egy mappa, nem fájl";
+    QTest::newRow("tstan2 is a FIFO") << 2 << FixedPaths::Tstan2 << QStringLiteral(" Nem találom a TSTAN2.TP fájlt.")
+                                      << "fifo"
+                                      << "Oka: ez egy csővezeték (FIFO), nem közönséges fájl";
+    QTest::newRow("program folder missing")
+        << 1 << FixedPaths::Skala1 << QStringLiteral(" Nem találom a SKALA1.TXT fájlt.") << "no program folder"
+        << "Oka: hiányzik a(z) „c:\\_halden\\motra\\” mappa";
+    QTest::newRow("program folder is a file")
+        << 3 << FixedPaths::Tstan3 << QStringLiteral(" Nem találom a TSTAN3.TP fájlt.") << "program folder is a file"
+        << "Oka: a(z) „c:\\_halden\\motra” nem mappa, hanem fájl";
 }
 
 void TestScorers::missingFiles()
@@ -401,9 +419,21 @@ void TestScorers::missingFiles()
     QFETCH(int, kind);
     QFETCH(QString, missing);
     QFETCH(QString, expected);
+    QFETCH(QString, how);
+    QFETCH(QString, reason);
     TestInstallation inst(true);
     writeAllFiles(inst, kind);
     inst.remove(missing);
+    const QString host = inst.path(missing);
+    const QString programFolder = QDir::cleanPath(inst.path(FixedPaths::ProgramFolder));
+    if (how == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(host));
+    else if (how == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(host).constData(), 0600), 0);
+    else if (how == QLatin1String("no program folder"))
+        QVERIFY(QDir(programFolder).removeRecursively());
+    else if (how == QLatin1String("program folder is a file"))
+        QVERIFY(QDir(programFolder).removeRecursively() && QFile(programFolder).open(QIODevice::WriteOnly));
     ScorerOutput output;
     const ScorerInput input = inputWith(2, 14, {}, 0);
     try {
@@ -415,8 +445,11 @@ void TestScorers::missingFiles()
             ScoreSelfReport(input, 32, output);
         QFAIL("scoring went on without a file");
     } catch (const MotraError &error) {
-        QCOMPARE(error.message(), expected);
+        QCOMPARE(error.headline(), expected);
         QCOMPARE(error.presentation(), MotraError::Presentation::Notice);
+        QVERIFY2(error.details().startsWith(QStringLiteral("Fájl: ") + missing + QStringLiteral("\nA gépen: ")),
+            qPrintable(error.message()));
+        QVERIFY2(error.details().contains(QLatin1Char('\n') + reason), qPrintable(error.message()));
     }
 }
 
@@ -430,7 +463,7 @@ void TestScorers::damagedNormFiles()
     // A problem norm file cut short: girls' blocks lie beyond its end.
     inst.writeBytes(FixedPaths::Fakst1, problemNormFile(1).left(1100));
     QString message = failureOf([&] { ScoreParent(input, 30, output); });
-    QVERIFY2(message.startsWith(QStringLiteral("Írási vagy olvasási hiba: \"c:\\_halden\\motra\\fakst1.tp\".")),
+    QVERIFY2(message.startsWith(QStringLiteral("Írási vagy olvasási hiba.\nFájl: c:\\_halden\\motra\\fakst1.tp\n")),
         qPrintable(message));
     // ... while the boys' blocks are all there.
     QVERIFY(failureOf([&] { ScoreParent(inputWith(1, 14, {}, 0), 30, output); }).isEmpty());

@@ -138,15 +138,21 @@ void TestScoringDriver::gatherLastItems()
 void TestScoringDriver::invalidCell_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("dash") << QStringLiteral("-");
-    QTest::newRow("blank") << QStringLiteral(" ");
-    QTest::newRow("decimal") << QStringLiteral("1.5");
-    QTest::newRow("padded") << QStringLiteral(" 1");
+    QTest::addColumn<QString>("shown"); // the value as the message shows it
+    QTest::newRow("dash") << QStringLiteral("-") << QStringLiteral("-");
+    QTest::newRow("blank") << QStringLiteral(" ") << QStringLiteral(" ");
+    QTest::newRow("decimal") << QStringLiteral("1.5") << QStringLiteral("1.5");
+    QTest::newRow("padded") << QStringLiteral(" 1") << QStringLiteral(" 1");
+    QTest::newRow("NUL byte") << QStringLiteral("1") + QChar(0) << QStringLiteral("1␀");
+    QTest::newRow("line break and tab") << QStringLiteral("2\n\t3") << QStringLiteral("2␊␉3");
+    QTest::newRow("a megabyte") << QString(1 << 20, QLatin1Char('7')) + QLatin1Char('x')
+                                << QString(50, QLatin1Char('7')) + QStringLiteral("… (1048577 karakter)");
 }
 
 void TestScoringDriver::invalidCell()
 {
     QFETCH(QString, text);
+    QFETCH(QString, shown);
     TestInstallation inst(true);
     writeAllFiles(inst, Parent);
     CaseRecord record;
@@ -164,7 +170,17 @@ void TestScoringDriver::invalidCell()
         RunScoringCommand(record);
         QFAIL("scoring accepted the cell");
     } catch (const MotraError &error) {
-        QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+        // The fixed line, then where the bad answer stands.
+        QCOMPARE(error.headline(), QStringLiteral("'%1' is not a valid integer value").arg(shown));
+        const RowDefinition *row = nullptr;
+        for (const RowDefinition &r : rowList(Parent)) {
+            if (r.SlotNumber == 100)
+                row = &r;
+        }
+        QVERIFY(row);
+        QCOMPARE(error.details(),
+            QStringLiteral("A hibás válasz helye: szülői kérdőív, %1. sor: „%2”")
+                .arg(row->RowNumber, row->Label.trimmed()));
     }
     QCOMPARE(resultRows(record, Parent), before);
     QCOMPARE(record.scores(Parent).RawScores, scoresBefore.RawScores);
@@ -276,7 +292,7 @@ void TestScoringDriver::missingScaleFileKeepsResults()
         ScoreKind(record, Teacher);
         QFAIL("scored without skala2.txt");
     } catch (const MotraError &error) {
-        QCOMPARE(error.message(), QStringLiteral(" Nem találom a SKALA2.TXT fájlt."));
+        QCOMPARE(error.headline(), QStringLiteral(" Nem találom a SKALA2.TXT fájlt."));
         QCOMPARE(error.presentation(), MotraError::Presentation::Notice);
     }
     QCOMPARE(resultRows(record, Teacher), before);

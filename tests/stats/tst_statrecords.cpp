@@ -219,9 +219,9 @@ void TestStatRecords::writeRefused_data()
     QTest::newRow("record attached meanwhile") << "append"
                                                << "megváltozott";
     QTest::newRow("read-only folder") << "read-only"
-                                      << "nem nyitható meg";
+                                      << "Oka: Permission denied";
     QTest::newRow("full disk") << "full"
-                               << "Írási vagy olvasási hiba";
+                               << "Oka: File too large";
     QTest::newRow("character outside Windows-1250") << "unencodable"
                                                     << "U+4e2d";
 }

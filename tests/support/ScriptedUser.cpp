@@ -571,8 +571,11 @@ bool ScriptedUser::run(const std::function<void()> &trigger)
 {
     m_sinceProgress.start();
     m_timer.start();
-    if (trigger && !m_failed)
+    if (trigger && !m_failed) {
+        m_inTrigger = true;
         trigger();
+        m_inTrigger = false;
+    }
     // The rest of the script may still come up (a window opened from a queued call).
     (void)QTest::qWaitFor([this] { return m_failed || (allStepsDone() && !topWindow()); }, m_timeoutMs);
     if (!m_failed && !allStepsDone())
@@ -595,8 +598,15 @@ void ScriptedUser::poll()
         return;
     }
     QWidget *top = topWindow();
-    if (!top)
+    if (!top) {
+        // Looking at the screen while the trigger runs means the program is in an event
+        // loop of its own; with no window open for so long, nothing can ever end it, so
+        // stop the test rather than let it hang.
+        if (m_inTrigger && m_sinceProgress.elapsed() > m_timeoutMs)
+            qFatal("ScriptedUser, %s: the program waits in an event loop of its own with no window open",
+                qPrintable(m_next < m_steps.size() ? stepLabel(m_next) : QStringLiteral("after the last step")));
         return; // the trigger or a step is still on its way to the next window
+    }
     if (unfinishedChainOf(top))
         return; // its step is being carried out
     const bool expected = m_next < m_steps.size() && m_steps[m_next]->matches(top);
@@ -619,6 +629,7 @@ void ScriptedUser::startChain(size_t stepIndex, QWidget *window)
     chain->step = m_steps[stepIndex].get();
     chain->stepIndex = stepIndex;
     chain->window = window;
+    window->installEventFilter(this);
     m_chains.push_back(std::move(chain));
     m_sinceProgress.restart();
     scheduleNext(m_chains.back().get());
@@ -628,7 +639,7 @@ void ScriptedUser::scheduleNext(Chain *chain)
 {
     if (chain->next >= chain->step->m_actions.size()) {
         chain->finished = true;
-        m_lastWindow = chain->window;
+        m_lastWindow = chain->window && chain->window->isVisible() ? chain->window : nullptr;
         m_sinceProgress.restart();
         m_chains.erase(std::remove_if(m_chains.begin(), m_chains.end(),
                            [](const std::unique_ptr<Chain> &c) { return c->finished && !c->running; }),
@@ -652,6 +663,12 @@ void ScriptedUser::runAction(Chain *chain)
         return;
     }
     QWidget *window = chain->window;
+    // While another window is on top (a menu the last action opened), the user's keys and
+    // clicks would go there: the next action waits until this window is on top again.
+    if (QWidget *top = topWindow(); top && top != window) {
+        QTimer::singleShot(PollMs, this, [this, chain] { runAction(chain); });
+        return;
+    }
     chain->running = true;
     const QString error = action.run(window);
     chain->running = false;
@@ -667,6 +684,14 @@ void ScriptedUser::runAction(Chain *chain)
     ++chain->next;
     m_sinceProgress.restart();
     scheduleNext(chain);
+}
+
+bool ScriptedUser::eventFilter(QObject *watched, QEvent *event)
+{
+    // Once hidden, the window of the last step counts as new when it shows again.
+    if (event->type() == QEvent::Hide && watched == m_lastWindow)
+        m_lastWindow = nullptr;
+    return QObject::eventFilter(watched, event);
 }
 
 void ScriptedUser::fail(const QString &message)

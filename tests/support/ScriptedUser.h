@@ -131,6 +131,9 @@ public:
     static QWidget *topWindow();
     static QString describeWindow(const QWidget *window);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // One step being carried out in its window; actions run one per event-loop turn, so an
     // action that opens a nested modal window lets the user answer that window meanwhile.
@@ -158,8 +161,9 @@ private:
     size_t m_next = 0;
     QTimer m_timer;
     QElapsedTimer m_sinceProgress;
-    QPointer<QWidget> m_lastWindow; // the window of the step finished last
+    QPointer<QWidget> m_lastWindow; // the window of the step finished last, while it stays shown
     int m_timeoutMs = 5000;
+    bool m_inTrigger = false;
     bool m_failed = false;
     QString m_failure;
     QByteArray m_why;

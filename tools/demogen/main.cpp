@@ -8,6 +8,7 @@
 #include "DemoNorms.h"
 #include "DemoPictures.h"
 #include "GifWriter.h"
+#include "WordTemplate.h"
 
 #include "case/MotraError.h"
 #include "case/TextFile.h"
@@ -188,11 +189,7 @@ private:
                     QStringLiteral("Ebben a bemutató telepítésben a normatáblák kitaláltak: a T-értékek nem "
                                    "használhatók klinikai döntéshez."),
                     blank}));
-        writeBytes(motra(QStringLiteral("aktualis/aktualis.dot")),
-            rtf(QStringLiteral("MOTRA jegyzőkönyv (bemutató sablon)"),
-                {QStringLiteral("A jegyzőkönyv részei az aktualis mappában: szemad.txt (személyi adatok), "
-                                "Akt_Diag.bmp, Akt_Di_2.bmp, Akt_Di_3.bmp (profildiagramok), velem.txt (vélemény)."),
-                    QStringLiteral("Ez a sablon csak helyőrző; a valódi telepítés saját sablont hoz.")}));
+        writeWordTemplate(motra(QStringLiteral("aktualis/aktualis.dot")));
     }
 
     QString m_sources;

@@ -1,0 +1,65 @@
+#include "ui/ModalSeam.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+// The real message boxes of the seam show their text as it stands: a code such as
+// "<b>x</b>" is never read as markup.
+class TestModalSeam : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void plainText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("question");
+        for (const bool question : {false, true}) {
+            const char *box = question ? "question" : "message";
+            QTest::addRow("bold, %s", box) << QStringLiteral("<b>x</b>") << question;
+            QTest::addRow("picture, %s", box) << QStringLiteral("lemezre írva: <img src=x>") << question;
+            QTest::addRow("link, %s", box) << QStringLiteral("<a href=\"file:///\">A7</a> & társa") << question;
+        }
+    }
+
+    void plainText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, question);
+        ModalSeam::install(nullptr); // the real seam, with its real exec()
+        QString shownText;
+        Qt::TextFormat format = Qt::AutoText;
+        bool found = false;
+        // Looked at while the box is up, then answered; the box is never left open.
+        QTimer::singleShot(50, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            found = true;
+            format = box->textFormat();
+            for (const QLabel *label : box->findChildren<QLabel *>()) {
+                if (label->text() == text)
+                    shownText = label->text();
+            }
+            box->button(question ? QMessageBox::Yes : QMessageBox::Ok)->click();
+        });
+        QTimer::singleShot(5000, [] {
+            if (QWidget *stuck = QApplication::activeModalWidget())
+                stuck->close();
+        });
+        if (question)
+            QVERIFY(ModalSeam::instance().askYesNo(nullptr, text));
+        else
+            ModalSeam::instance().showMessage(nullptr, text);
+        QVERIFY(found);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shownText, text);
+    }
+};
+
+QTEST_MAIN(TestModalSeam)
+#include "tst_modalseam.moc"
