@@ -133,13 +133,18 @@ QString TKalendForm::dateText() const { return QStringLiteral("%1.%2.%3.").arg(m
 
 void TKalendForm::setShownDate(int year, int month, int day)
 {
-    m_year = year;
+    m_year = std::clamp(year, FirstYear, LastYear);
     m_month = std::clamp(month, 1, 12);
     m_day = std::clamp(day, 1, QDate(m_year, m_month, 1).daysInMonth());
     refresh();
 }
 
-void TKalendForm::moveTo(int year, int month) { setShownDate(year, month, m_day); }
+void TKalendForm::moveTo(int year, int month)
+{
+    if (year < FirstYear || year > LastYear)
+        return;
+    setShownDate(year, month, m_day);
+}
 
 void TKalendForm::ElozoEvClick() { moveTo(m_year - 1, m_month); }
 
@@ -195,6 +200,10 @@ void TKalendForm::OKButtonClick()
 
 void TKalendForm::refresh()
 {
+    ElozoEvButton->setEnabled(m_year > FirstYear);
+    ElozoHonapButton->setEnabled(m_year > FirstYear || m_month > 1);
+    KovetkezoEvButton->setEnabled(m_year < LastYear);
+    KovetkezoHonapButton->setEnabled(m_year < LastYear || m_month < 12);
     EvSzam->setText(QString::number(m_year) + QLatin1Char('.'));
     Honap->setText(MonthNames[m_month - 1] + QLatin1Char('.'));
 

@@ -40,7 +40,7 @@ public:
     QDate startupDate() const { return m_startup; }
     // year + "." + month + "." + day + ".", no leading zeros: "2004.3.5."
     QString dateText() const;
-    // Shows the given date (kept as the shown date).
+    // Shows the given date (kept as the shown date); the year is kept to FirstYear..LastYear.
     void setShownDate(int year, int month, int day);
 
     void ElozoEvClick();
@@ -52,6 +52,10 @@ public:
     void Calendar1Click(int row, int column);
     void Calendar1DblClick(int row, int column);
     void OKButtonClick();
+
+    // The years the calendar shows; a step beyond them does nothing.
+    static constexpr int FirstYear = 1;
+    static constexpr int LastYear = 9999;
 
     static const QString MonthNames[12];
     static const QString DayNames[7];

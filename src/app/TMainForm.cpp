@@ -14,6 +14,7 @@
 #include "reports/TVelemenyForm.h"
 #include "stats/ExaminationSave.h"
 #include "ui/ModalSeam.h"
+#include "ui/PasswordField.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -185,7 +186,7 @@ void TMainForm::buildLockPanel()
     Label6->setGeometry(40, 40, 80, 24);
     Edit2 = new QLineEdit(Panel2);
     Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setEchoMode(QLineEdit::Password);
+    makePasswordField(Edit2);
     Edit2->setGeometry(120, 40, 160, 24);
     connect(Edit2, &QLineEdit::textChanged, this, &TMainForm::Edit2Change);
 }
@@ -370,15 +371,6 @@ void TMainForm::buildHtmlPopup()
     HtmlTeacherSelfReport = addItem(PopupMenu1, "HtmlTeacherSelfReport", QStringLiteral("tanári + önértékelő kérdőív"));
     PopupMenu1->addSeparator();
     HtmlAll = addItem(PopupMenu1, "HtmlAll", QStringLiteral("mindhárom kérdőív"));
-
-    // The pairs write the page with the two questionnaires named, as the items say.
-    connect(HtmlParent, &QAction::triggered, this, [this] { WriteHtml(true, false, false); });
-    connect(HtmlTeacher, &QAction::triggered, this, [this] { WriteHtml(false, true, false); });
-    connect(HtmlSelfReport, &QAction::triggered, this, [this] { WriteHtml(false, false, true); });
-    connect(HtmlParentTeacher, &QAction::triggered, this, [this] { WriteHtml(true, true, false); });
-    connect(HtmlParentSelfReport, &QAction::triggered, this, [this] { WriteHtml(true, false, true); });
-    connect(HtmlTeacherSelfReport, &QAction::triggered, this, [this] { WriteHtml(false, true, true); });
-    connect(HtmlAll, &QAction::triggered, this, [this] { WriteHtml(true, true, true); });
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -603,9 +595,16 @@ void TMainForm::NewExamination()
         reportError(error);
     }
     m_record.startNewExamination();
-    // The previous child's answer labels and opinion must not reach the next report.
-    for (int kind = Parent; kind <= SelfReport; ++kind)
+    // The previous child's answer labels, scale scores and opinion must not reach the next
+    // report or statistics line: a questionnaire the new child has not done shows zeros,
+    // as after the program's start.
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
         m_record.answers(kind).resetLabels();
+        ScaleScores &scores = m_record.scores(kind);
+        scores.RawScores.fill(0.0);
+        scores.TScores.fill(0);
+    }
+    m_record.SlotValues.fill(0.0);
     m_record.Opinion.clear();
     reloadOpinionWindow();
     try {
@@ -656,8 +655,24 @@ void TMainForm::Image8MouseDown(const QPoint &localPos) { m_popupPoint = localPo
 void TMainForm::ShowHtmlPopup()
 {
     // The point is recorded in workspace coordinates; the menu opens there on the screen.
-    if (QAction *chosen = ModalSeam::instance().popupMenu(PopupMenu1, Panel1->mapToGlobal(m_popupPoint)))
-        chosen->trigger();
+    QAction *chosen = ModalSeam::instance().popupMenu(PopupMenu1, Panel1->mapToGlobal(m_popupPoint));
+    // Only the choice counts: the items have no handlers of their own, or the menu's own
+    // triggering would write the page and hand it to the browser a second time. The pairs
+    // write the page with the two questionnaires named, as the items say.
+    const struct
+    {
+        QAction *item;
+        bool parent, teacher, selfReport;
+    } choices[]
+        = {{HtmlParent, true, false, false}, {HtmlTeacher, false, true, false}, {HtmlSelfReport, false, false, true},
+            {HtmlParentTeacher, true, true, false}, {HtmlParentSelfReport, true, false, true},
+            {HtmlTeacherSelfReport, false, true, true}, {HtmlAll, true, true, true}};
+    for (const auto &choice : choices) {
+        if (chosen && chosen == choice.item) {
+            WriteHtml(choice.parent, choice.teacher, choice.selfReport);
+            return;
+        }
+    }
 }
 
 void TMainForm::WriteHtml(bool parent, bool teacher, bool selfReport)

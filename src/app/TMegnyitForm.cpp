@@ -432,6 +432,7 @@ QString TMegnyitForm::loadPicture(const QString &fixedPath)
     // Decoded straight at the frame's size: stretched as the frame shows it, and a large
     // photograph costs no more than a small one.
     reader.setScaledSize(Image1->size());
+    reader.setQuality(49); // the JPEG reader then scales with its fast method: a thumbnail needs no more
     const QImage image = reader.read();
     if (image.isNull())
         return QStringLiteral("A(z) \"%1\" kép nem jeleníthető meg: %2.").arg(fixedPath, reader.errorString());

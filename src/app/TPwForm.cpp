@@ -3,6 +3,7 @@
 #include "case/MotraError.h"
 #include "case/PasswordFile.h"
 #include "ui/ModalSeam.h"
+#include "ui/PasswordField.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -17,8 +18,7 @@ QLineEdit *passwordField(const char *name, QWidget *parent)
 {
     auto *field = new QLineEdit(parent);
     field->setObjectName(QLatin1String(name));
-    field->setEchoMode(QLineEdit::Password);
-    field->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    makePasswordField(field);
     field->setMaxLength(32);
     return field;
 }

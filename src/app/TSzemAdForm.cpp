@@ -5,7 +5,6 @@
 #include "app/TVV_lista.h"
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
-#include "case/HostPath.h"
 #include "case/ListFiles.h"
 #include "case/MotraError.h"
 #include "ui/ModalSeam.h"
@@ -179,16 +178,9 @@ void TSzemAdForm::FormActivate()
     m_filling = false;
     m_record.Personal = p;
 
-    rebuildArchivedCodes();
+    m_archive = ArchivedCodes::scan();
     setWindowTitle(Caption);
     Shape1->hide();
-}
-
-void TSzemAdForm::rebuildArchivedCodes()
-{
-    m_archivedCodes.clear();
-    for (const QString &name : matchingFiles(FixedPaths::ArchiveFolder, QStringLiteral("*")))
-        m_archivedCodes.append(name.section(QLatin1Char('.'), 0, 0));
 }
 
 void TSzemAdForm::Edit2Change(const QString &)
@@ -198,14 +190,9 @@ void TSzemAdForm::Edit2Change(const QString &)
     const QString text = Edit2->text();
     const bool wasOn = overwriteWarningOn();
     Shape1->hide();
-    bool matches = false;
-    for (const QString &code : std::as_const(m_archivedCodes)) {
-        if (text.compare(code.toUpper(), Qt::CaseInsensitive) == 0) {
-            matches = true;
-            break;
-        }
-    }
-    if (matches) {
+    // The warning is about the file that saving will write, which a code with a slash
+    // shares with the same code written with an underscore.
+    if (m_archive.wouldOverwrite(text, Edit1->text())) {
         Shape1->show();
         setWindowTitle(OverwritePrefix + text);
         m_captionShown = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "case/ArchivedCodes.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -37,7 +39,7 @@ public:
 
     // The defaults of a new examination (examiner, date and reason carry over).
     void resetToDefaults();
-    const QStringList &archivedCodes() const { return m_archivedCodes; }
+    const QStringList &archivedCodes() const { return m_archive.codes(); }
     bool overwriteWarningOn() const;
 
     QLineEdit *Edit1 = nullptr;
@@ -76,14 +78,13 @@ protected:
 
 private:
     void loadList(ListComboBox *box, const QString &fixedPath);
-    void rebuildArchivedCodes();
     void drawShape();
 
     CaseRecord &m_record;
     TMainForm *m_mainForm = nullptr;
     TVV_lista *m_listEditor = nullptr;
     std::function<std::optional<QString>()> m_pickDate;
-    QStringList m_archivedCodes;
+    ArchivedCodes m_archive; // rebuilt on every opening
     bool m_shapeCircle = true;
     bool m_captionShown = true;
     bool m_filling = false;

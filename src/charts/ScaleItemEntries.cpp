@@ -4,6 +4,10 @@
 #include "case/RowList.h"
 #include "charts/ScaleItemList.h"
 
+namespace {
+constexpr int NoRowNumber = 999; // what a text without a row number reads as
+}
+
 QVector<ScaleItemEntry> BuildScaleItemEntries(const CaseRecord &record, int kind, int scale)
 {
     QVector<ScaleItemEntry> entries;
@@ -25,4 +29,30 @@ QVector<ScaleItemEntry> BuildScaleItemEntries(const CaseRecord &record, int kind
         }
     }
     return entries;
+}
+
+int scaleEntryRowNumber(const QString &entry)
+{
+    const int paren = entry.indexOf(QLatin1Char(')'));
+    if (paren < 0)
+        return NoRowNumber;
+    const int dot = entry.indexOf(QLatin1Char('.'), paren + 1);
+    const QString digits = entry.mid(paren + 1, dot < 0 ? -1 : dot - paren - 1);
+    bool ok = false;
+    const int number = digits.toInt(&ok, 10);
+    return ok && !digits.isEmpty() && !digits.front().isSpace() ? number : NoRowNumber;
+}
+
+int scaleEntryJumpRow(int kind, int rowNumber)
+{
+    if (!isValidKind(kind))
+        return -1;
+    const int row = rowNumber - (kind == SelfReport ? 3 : 2);
+    if (row < 0 || row >= kindInfo(kind).rowCount)
+        return -1;
+    for (const RowDefinition &definition : rowList(kind)) {
+        if (definition.rowNumberValue() == rowNumber)
+            return row;
+    }
+    return -1;
 }

@@ -1,7 +1,6 @@
 #include "charts/TSkalaForm.h"
 
 #include "case/CaseRecord.h"
-#include "case/RowList.h"
 
 #include <QListWidget>
 #include <QMouseEvent>
@@ -33,17 +32,7 @@ void TSkalaForm::setEntries(const QVector<ScaleItemEntry> &entries)
     }
 }
 
-int TSkalaForm::entryRowNumber(const QString &entry)
-{
-    const int paren = entry.indexOf(QLatin1Char(')'));
-    if (paren < 0)
-        return 999;
-    const int dot = entry.indexOf(QLatin1Char('.'), paren + 1);
-    const QString digits = entry.mid(paren + 1, dot < 0 ? -1 : dot - paren - 1);
-    bool ok = false;
-    const int number = digits.toInt(&ok, 10);
-    return ok && !digits.isEmpty() && !digits.front().isSpace() ? number : 999;
-}
+int TSkalaForm::entryRowNumber(const QString &entry) { return scaleEntryRowNumber(entry); }
 
 void TSkalaForm::AktListMouseDown()
 {
@@ -51,13 +40,10 @@ void TSkalaForm::AktListMouseDown()
     const QListWidgetItem *item = AktList->currentItem();
     if (!item || !jumpToRow)
         return;
-    const int number = entryRowNumber(item->text());
     const int kind = isValidKind(m_record.CurrentKind) ? m_record.CurrentKind : Parent;
-    const int offset = kind == SelfReport ? 3 : 2;
-    for (const RowDefinition &row : rowList(kind)) {
-        if (row.rowNumberValue() == number && number - offset >= 0)
-            jumpToRow(kind, number - offset);
-    }
+    const int row = scaleEntryJumpRow(kind, scaleEntryRowNumber(item->text()));
+    if (row >= 0)
+        jumpToRow(kind, row);
 }
 
 bool TSkalaForm::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,7 @@
 #include "entry/AnswerGrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -110,6 +111,27 @@ void AnswerGrid::mouseDoubleClickEvent(QMouseEvent *event)
     if (cell.isValid() && cell.column() == 1)
         QTableView::mouseDoubleClickEvent(event);
     emit cellDoubleClicked();
+}
+
+void AnswerGrid::keyPressEvent(QKeyEvent *event)
+{
+    const bool outer = !m_handlingKey;
+    m_handlingKey = true;
+    QTableView::keyPressEvent(event);
+    if (outer)
+        m_handlingKey = false;
+}
+
+QPoint AnswerGrid::currentCellPopupPoint()
+{
+    const QModelIndex cell = currentIndex();
+    if (!cell.isValid())
+        return viewport()->mapToGlobal(QPoint(0, 0));
+    // A cell editor that just closed leaves a layout pending; the cell's place is known
+    // only after it.
+    executeDelayedItemsLayout();
+    scrollTo(cell);
+    return viewport()->mapToGlobal(visualRect(cell).bottomLeft());
 }
 
 void AnswerGrid::leaveEvent(QEvent *event)

@@ -14,6 +14,12 @@ public:
 
     void setRowsResizable(bool resizable) { m_rowsResizable = resizable; }
     bool rowsResizable() const { return m_rowsResizable; }
+    // True while the grid itself handles a key: a key that starts editing is handed on to
+    // the new cell editor then, and must not count as a second key typed there.
+    bool handlingKey() const { return m_handlingKey; }
+    // Where a menu opened for the selected cell pops up: the answer cell's lower left
+    // corner on the screen (the cell is scrolled into view first).
+    QPoint currentCellPopupPoint();
 
 signals:
     // row/column are -1 outside the cells; globalPos is the press on the screen.
@@ -29,6 +35,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
@@ -38,4 +45,5 @@ private:
     int m_resizingColumn = -1;
     int m_resizingRow = -1;
     bool m_rowsResizable = true;
+    bool m_handlingKey = false;
 };

@@ -5,6 +5,7 @@
 #include "case/MotraError.h"
 #include "entry/AnswerGrid.h"
 #include "entry/AnswerGridDelegate.h"
+#include "entry/ZeroFill.h"
 #include "scoring/ScoringDriver.h"
 #include "ui/ModalSeam.h"
 
@@ -23,7 +24,7 @@ QPoint AnswerGridForm::LastPressPoint(0, 0);
 int AnswerGridForm::LastHoverRow = -1;
 
 const QString AnswerGridForm::ResultCellMessage = QStringLiteral("Ezt a cellát a program fogja számolni!!!");
-const QString AnswerGridForm::ZeroFillLabel = QStringLiteral("nullával feltöltve");
+const QString AnswerGridForm::ZeroFillLabel = QString::fromUtf8(ZeroFillLabelText);
 
 namespace {
 constexpr int PersonalRowLast = 3; // rows 0..3 mirror the personal data
@@ -84,7 +85,7 @@ AnswerGridForm::AnswerGridForm(CaseRecord &record, FormData data, QWidget *paren
         StaticText1->hide();
         LastHoverRow = -1;
     });
-    const auto answersChanged = [this] { m_activationFailureShown = false; };
+    const auto answersChanged = [this] { m_failureShown = false; };
     connect(&answers(), &QAbstractItemModel::dataChanged, this, answersChanged);
     connect(&answers(), &QAbstractItemModel::modelReset, this, answersChanged);
 
@@ -233,13 +234,13 @@ AnswerGridForm::ScoringResult AnswerGridForm::szmolj1Click(bool draw)
     try {
         GatherSlotValues(m_record, m_record.CurrentKind);
     } catch (const MotraError &error) {
-        showError(error.message(), error.presentation() == MotraError::Presentation::Notice);
+        showScoringFailure(error);
         return ScoringResult::BadAnswer;
     }
     try {
         RunScoringCommand(m_record);
     } catch (const MotraError &error) {
-        showError(error.message(), error.presentation() == MotraError::Presentation::Notice);
+        showScoringFailure(error);
         return ScoringResult::Failed;
     }
     if (draw && windowServices().showChart)
@@ -249,12 +250,18 @@ AnswerGridForm::ScoringResult AnswerGridForm::szmolj1Click(bool draw)
 
 void AnswerGridForm::szmoljrajzolj1Click() { szmolj1Click(true); }
 
+void AnswerGridForm::showScoringFailure(const MotraError &error)
+{
+    // Set before the message shows: closing the message box activates the window again,
+    // and scoring the same answers there would only repeat what the user has just read.
+    m_failureShown = true;
+    showError(error.message(), error.presentation() == MotraError::Presentation::Notice);
+}
+
 void AnswerGridForm::FormActivate()
 {
-    if (m_activationFailureShown)
-        return;
-    if (szmolj1Click(false) != ScoringResult::Done)
-        m_activationFailureShown = true;
+    if (!m_failureShown)
+        szmolj1Click(false);
 }
 
 bool AnswerGridForm::FormClose()
@@ -291,7 +298,7 @@ void AnswerGridForm::changeEvent(QEvent *event)
 
 void AnswerGridForm::hideEvent(QHideEvent *event)
 {
-    m_activationFailureShown = false;
+    m_failureShown = false;
     StaticText1->hide();
     QDialog::hideEvent(event);
 }
@@ -308,12 +315,21 @@ void AnswerGridForm::keyPressEvent(QKeyEvent *event)
 
 bool AnswerGridForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    // The key a cell editor receives from the grid that opened it was handled already.
+    const bool handedOn = watched != StringGrid1 && StringGrid1->handlingKey();
+    if (event->type() == QEvent::KeyPress && !handedOn) {
         auto *keyEvent = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
         if (!(keyEvent->modifiers() & commandKeys)) {
-            if (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter)
-                return StringGrid1KeyPress(EnterKey);
+            if (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter) {
+                if (watched == StringGrid1)
+                    return StringGrid1KeyPress(EnterKey);
+                // Enter in a cell editor: the editor first commits its text and closes,
+                // handing the keyboard back to the grid; then Enter does its work there.
+                QMetaObject::invokeMethod(
+                    this, [this] { StringGrid1KeyPress(EnterKey); }, Qt::QueuedConnection);
+                return true;
+            }
             const QString text = keyEvent->text();
             if (text.size() == 1 && text.at(0).isPrint())
                 return StringGrid1KeyPress(text.at(0));
@@ -408,8 +424,9 @@ bool AnswerGridForm::StringGrid1KeyPress(QChar key)
     }
     bool chosen = false;
     if (currentColumn() == 1) {
+        // The keyboard opens the menu at the cell it is for, not where the mouse last was.
         if (QMenu *menu = menuOfRow(selectedRow(), MenuTrigger::Key))
-            chosen = popUp(menu, LastPressPoint, key);
+            chosen = popUp(menu, StringGrid1->currentCellPopupPoint(), key);
     }
     // A chosen answer is the cell's value: the typed key must not overwrite it. Otherwise
     // the key goes on to the grid and starts (or continues) editing the cell; an Enter
@@ -446,25 +463,14 @@ void AnswerGridForm::StringGrid1MouseMove(int row, int column, int x, int y)
     }
 }
 
-void AnswerGridForm::amaradkotnullkkal1Click()
-{
-    AnswerSet &set = answers();
-    const KindInfo &info = kindInfo(m_data.kind);
-    const QVector<RowDefinition> &rows = set.rows();
-    for (int row = info.firstItemRow; row < info.firstResultRow && row < rows.size(); ++row) {
-        if (!set.valueText(row).isEmpty())
-            continue;
-        if (rows.at(row).isFreeText()) {
-            set.setValueText(row, QStringLiteral("-"));
-        } else {
-            set.setValueText(row, QStringLiteral("0"));
-            set.setAnswerLabel(row, ZeroFillLabel);
-        }
-    }
-}
+void AnswerGridForm::amaradkotnullkkal1Click() { fillSymptomRowsWithZero(answers()); }
 
 void AnswerGridForm::statisticsCommand()
 {
+    // The statistics line takes the values of the last scoring; answers typed or filled in
+    // since would otherwise be missing from it. A bad answer is told and nothing attached.
+    if (szmolj1Click(false) != ScoringResult::Done)
+        return;
     if (windowServices().showStatAttach)
         windowServices().showStatAttach(m_data.statisticsMask);
 }

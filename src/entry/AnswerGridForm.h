@@ -11,6 +11,7 @@
 
 class AnswerGrid;
 class AnswerSet;
+class MotraError;
 class CaseRecord;
 class QLabel;
 class QMenu;
@@ -130,12 +131,13 @@ private:
     // Pops a menu up; true when an entry was chosen (and stored by MenuKatt).
     bool popUp(QMenu *menu, const QPoint &screenPos, QChar typedKey = QChar());
     void showError(const QString &message, bool notice);
+    void showScoringFailure(const MotraError &error);
 
     CaseRecord &m_record;
     FormData m_data;
     QVector<QMenu *> m_popupMenus;
-    // Set after the activation scoring failed and its message was shown; cleared when the
-    // answers change or the window hides, so closing the message box (which activates the
-    // window again) does not bring the same message back forever.
-    bool m_activationFailureShown = false;
+    // Set when a scoring failed and its message was shown; cleared when the answers change
+    // or the window hides. Activation does not score again meanwhile, so each close or
+    // press shows the message once (closing the message box activates the window again).
+    bool m_failureShown = false;
 };

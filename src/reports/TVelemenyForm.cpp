@@ -89,6 +89,8 @@ void TVelemenyForm::BitBtn1Click()
 
 void TVelemenyForm::BitBtn2Click() { accept(); }
 
+void TVelemenyForm::reject() { }
+
 void TVelemenyForm::done(int result)
 {
     // The window closes even when the text file cannot be written: it has no other way

@@ -30,6 +30,8 @@ public:
     void BitBtn2Click();
 
     void done(int result) override;
+    // Escape and the window system's close do nothing: the window closes only through "rendben".
+    void reject() override;
 
 private:
     CaseRecord &m_record;

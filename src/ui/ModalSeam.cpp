@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QUrl>
+#include <QVariant>
 
 static ModalSeam *installedSeam = nullptr;
 
@@ -27,7 +28,15 @@ int ModalSeam::execDialog(QDialog *dialog)
             dialog->setProperty(raisedMark, false);
         }
     }
-    return dialog->exec();
+    // Qt on X11 counts the window frame twice when a dialog is shown again, so it would
+    // come up lower right of where the user left it: put it back there ourselves.
+    const char *const placeMark = "motraLastFramePosition";
+    const QVariant last = dialog->property(placeMark);
+    if (last.isValid() && !dialog->isVisible())
+        dialog->move(last.toPoint());
+    const int result = dialog->exec();
+    dialog->setProperty(placeMark, dialog->pos());
+    return result;
 }
 
 // Messages carry codes, names and file contents: shown as typed, never read as markup.

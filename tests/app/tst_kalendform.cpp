@@ -1,6 +1,7 @@
 #include "app/TKalendForm.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -16,6 +17,8 @@ private slots:
     void maiNapReturnsToStartupDate();
     void gridStartsOnSunday();
     void doubleClickConfirmsClickedDay();
+    void stepsStopAtTheFirstAndLastYear_data();
+    void stepsStopAtTheFirstAndLastYear();
 };
 
 void TestKalendForm::confirmWritesDateText()
@@ -120,6 +123,46 @@ void TestKalendForm::doubleClickConfirmsClickedDay()
     form.onDateChosen = [&](const QString &text) { field = text; };
     form.Calendar1DblClick(4, 3); // Wednesday 31 March
     QCOMPARE(field, QStringLiteral("2004.3.31."));
+}
+
+void TestKalendForm::stepsStopAtTheFirstAndLastYear_data()
+{
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("year back from year 1") << QDate(1, 3, 5) << "ElozoEvButton" << QDate(1, 3, 5);
+    QTest::newRow("month back from January 1") << QDate(1, 1, 31) << "ElozoHonapButton" << QDate(1, 1, 31);
+    QTest::newRow("month back from February 1") << QDate(1, 2, 3) << "ElozoHonapButton" << QDate(1, 1, 3);
+    QTest::newRow("year on from 9999") << QDate(9999, 3, 5) << "KovetkezoEvButton" << QDate(9999, 3, 5);
+    QTest::newRow("month on from December 9999")
+        << QDate(9999, 12, 31) << "KovetkezoHonapButton" << QDate(9999, 12, 31);
+    QTest::newRow("year on to 9999") << QDate(9998, 12, 31) << "KovetkezoEvButton" << QDate(9999, 12, 31);
+}
+
+void TestKalendForm::stepsStopAtTheFirstAndLastYear()
+{
+    QFETCH(QDate, from);
+    QFETCH(QString, button);
+    QFETCH(QDate, to);
+    TKalendForm form(QDate(2010, 6, 1));
+    form.setShownDate(from.year(), from.month(), from.day());
+    auto *step = form.findChild<QPushButton *>(button);
+    QVERIFY(step);
+    // A step that would leave the years the calendar shows is disabled, and its handler
+    // changes nothing when reached all the same.
+    QCOMPARE(step->isEnabled(), from != to);
+    if (button == QLatin1String("ElozoEvButton"))
+        form.ElozoEvClick();
+    else if (button == QLatin1String("ElozoHonapButton"))
+        form.ElozoHonapClick();
+    else if (button == QLatin1String("KovetkezoEvButton"))
+        form.KovetkezoEvClick();
+    else
+        form.KovetkezoHonapClick();
+    QCOMPARE(QDate(form.year(), form.month(), form.day()), to);
+    QCOMPARE(form.dateText(), QStringLiteral("%1.%2.%3.").arg(to.year()).arg(to.month()).arg(to.day()));
+    QVERIFY(form.Calendar1->currentItem());
+    QCOMPARE(form.Calendar1->currentItem()->text(), QString::number(to.day()));
 }
 
 QTEST_MAIN(TestKalendForm)

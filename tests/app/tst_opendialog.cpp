@@ -378,6 +378,7 @@ void TestOpenDialog::previewOfDemoExaminations()
         : FixedPaths::NoPhotoPicture;
     QImageReader reader(hostPath(shown));
     reader.setScaledSize(form->Image1->size());
+    reader.setQuality(49);
     QCOMPARE(form->Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
         reader.read().convertToFormat(QImage::Format_RGB32));
     QVERIFY(form->PhotoNote->text().isEmpty());

@@ -54,8 +54,6 @@ private slots:
     void helpButton();
     void missingBackgroundIsShown();
     void closeHidesMarkerAndPicker();
-    void entryRowNumber_data();
-    void entryRowNumber();
     void pickerJumps_data();
     void pickerJumps();
     void pickerWithoutSelection();
@@ -121,7 +119,7 @@ void TstChartWindows::windowsAndServices()
     QVERIFY(m_windows.szuDiag->colouredButton->isChecked());
     QCOMPARE(m_windows.szuDiag->Timer1->interval(), 100);
     QVERIFY(m_windows.szuDiag->Timer1->isActive());
-    QVERIFY(!m_windows.szuDiag->Shape99->isVisible());
+    QVERIFY(m_windows.szuDiag->Shape99->isHidden());
 
     QCOMPARE(m_windows.skala->windowTitle(), QStringLiteral("Az aktuális skála kérdései"));
     QCOMPARE(m_windows.skala->pos(), QPoint(1, 80));
@@ -316,28 +314,10 @@ void TstChartWindows::closeHidesMarkerAndPicker()
     QVERIFY(m_windows.skala->isVisible());
     QVERIFY(window->Shape99->isVisible());
     window->close();
-    QVERIFY(!m_windows.skala->isVisible());
-    QVERIFY(!window->Shape99->isVisible());
+    // Hidden themselves, not merely inside a hidden window.
+    QVERIFY(m_windows.skala->isHidden());
+    QVERIFY(window->Shape99->isHidden());
     QVERIFY(ProfileChartWindow::ChartNeedsRedraw);
-}
-
-void TstChartWindows::entryRowNumber_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("number");
-    QTest::newRow("answered") << QStringLiteral("(2)67. Viselkedése életkorához képest túlságosan gyerekes.") << 67;
-    QTest::newRow("empty value") << QStringLiteral("()67. Viselkedése") << 67;
-    QTest::newRow("sub-question") << QStringLiteral("(1)999. Ha igen") << 999;
-    QTest::newRow("no paren") << QStringLiteral("67. Viselkedése") << 999;
-    QTest::newRow("no number") << QStringLiteral("(1). Viselkedése") << 999;
-    QTest::newRow("no dot") << QStringLiteral("(1)86") << 86;
-}
-
-void TstChartWindows::entryRowNumber()
-{
-    QFETCH(QString, entry);
-    QFETCH(int, number);
-    QCOMPARE(TSkalaForm::entryRowNumber(entry), number);
 }
 
 void TstChartWindows::pickerJumps_data()

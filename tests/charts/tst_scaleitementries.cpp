@@ -16,6 +16,10 @@ private slots:
     void oneEntryPerListedItem();
     void duplicateItemGivesTwoEntries();
     void scalesWithoutListGiveNothing();
+    void entryRowNumber_data();
+    void entryRowNumber();
+    void jumpRow_data();
+    void jumpRow();
 
 private:
     static int rowOfSlot(int kind, int slot)
@@ -126,6 +130,47 @@ void TestScaleItemEntries::scalesWithoutListGiveNothing()
     QVERIFY(BuildScaleItemEntries(record, Parent, 15).isEmpty());
     QVERIFY(BuildScaleItemEntries(record, Teacher, 6).isEmpty());
     QVERIFY(BuildScaleItemEntries(record, SelfReport, 16).isEmpty());
+}
+
+void TestScaleItemEntries::entryRowNumber_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("number");
+    QTest::newRow("answered") << QStringLiteral("(2)67. Viselkedése életkorához képest túlságosan gyerekes.") << 67;
+    QTest::newRow("empty value") << QStringLiteral("()67. Viselkedése") << 67;
+    QTest::newRow("sub-question") << QStringLiteral("(1)999. Ha igen") << 999;
+    QTest::newRow("no paren") << QStringLiteral("67. Viselkedése") << 999;
+    QTest::newRow("no number") << QStringLiteral("(1). Viselkedése") << 999;
+    QTest::newRow("no dot") << QStringLiteral("(1)86") << 86;
+}
+
+void TestScaleItemEntries::entryRowNumber()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, number);
+    QCOMPARE(scaleEntryRowNumber(entry), number);
+}
+
+void TestScaleItemEntries::jumpRow_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("row");
+    QTest::newRow("parent item 67") << int(Parent) << 67 << 65;
+    QTest::newRow("teacher 86 lands a row low") << int(Teacher) << 86 << 84;
+    QTest::newRow("self-report 55") << int(SelfReport) << 55 << 52;
+    QTest::newRow("parent 18 is no row") << int(Parent) << 18 << -1;
+    QTest::newRow("no number") << int(Parent) << 999 << -1;
+    QTest::newRow("first row") << int(Parent) << 1 << -1;
+    QTest::newRow("no questionnaire") << 0 << 67 << -1;
+}
+
+void TestScaleItemEntries::jumpRow()
+{
+    QFETCH(int, kind);
+    QFETCH(int, number);
+    QFETCH(int, row);
+    QCOMPARE(scaleEntryJumpRow(kind, number), row);
 }
 
 QTEST_GUILESS_MAIN(TestScaleItemEntries)

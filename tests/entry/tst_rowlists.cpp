@@ -2,7 +2,9 @@
 
 #include "case/Questionnaire.h"
 #include "case/RowList.h"
+#include "case/AnswerSet.h"
 #include "entry/AnswerMenus.h"
+#include "entry/ZeroFill.h"
 
 #include <QFile>
 #include <QSet>
@@ -595,6 +597,8 @@ private slots:
     void itemRowMenus();
     void splitCaption_data();
     void splitCaption();
+    void zeroFill_data();
+    void zeroFill();
 
 private:
     void addLayout(int kind, int firstRow, int lastRow, const QStringList &rowNumbers, int firstSlot, int lastSlot,
@@ -1283,6 +1287,48 @@ void TestRowLists::splitCaption()
     QCOMPARE(gotLabel, label);
     // Either output may be left out.
     QCOMPARE(splitAnswerCaption(caption, nullptr, nullptr), ok);
+}
+
+void TestRowLists::zeroFill_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("parent") << int(Parent);
+    QTest::newRow("teacher") << int(Teacher);
+    QTest::newRow("self-report") << int(SelfReport);
+}
+
+void TestRowLists::zeroFill()
+{
+    QFETCH(int, kind);
+    AnswerSet answers(kind);
+    answers.startNewExamination();
+    const KindInfo &info = kindInfo(kind);
+    const QVector<RowDefinition> &rows = rowList(kind);
+    const int blankRow = info.firstItemRow + 1;
+    const int answeredRow = info.firstItemRow + 2;
+    answers.setValueText(blankRow, QStringLiteral(" "));
+    answers.setValueText(answeredRow, QStringLiteral("2"));
+
+    fillSymptomRowsWithZero(answers);
+
+    for (int row = 0; row < answers.size(); ++row) {
+        const QString value = answers.valueText(row);
+        if (row < info.firstItemRow) {
+            QCOMPARE(value, QString());
+            QCOMPARE(answers.answerLabel(row), QStringLiteral("-"));
+        } else if (row >= info.firstResultRow) {
+            QCOMPARE(value, QStringLiteral("***"));
+        } else if (row == blankRow || row == answeredRow) {
+            QCOMPARE(value, row == blankRow ? QStringLiteral(" ") : QStringLiteral("2"));
+            QCOMPARE(answers.answerLabel(row), QStringLiteral("-"));
+        } else if (rows[row].isFreeText()) {
+            QCOMPARE(value, QStringLiteral("-"));
+            QCOMPARE(answers.answerLabel(row), QStringLiteral("-"));
+        } else {
+            QCOMPARE(value, QStringLiteral("0"));
+            QCOMPARE(answers.answerLabel(row), QStringLiteral("nullával feltöltve"));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRowLists)

@@ -607,6 +607,7 @@ void ScriptedUser::poll()
                 qPrintable(m_next < m_steps.size() ? stepLabel(m_next) : QStringLiteral("after the last step")));
         return; // the trigger or a step is still on its way to the next window
     }
+    activateTopWindow();
     if (unfinishedChainOf(top))
         return; // its step is being carried out
     const bool expected = m_next < m_steps.size() && m_steps[m_next]->matches(top);
@@ -686,11 +687,24 @@ void ScriptedUser::runAction(Chain *chain)
     scheduleNext(chain);
 }
 
+void ScriptedUser::activateTopWindow()
+{
+    // As on a desktop, the window on top has the focus: when a dialog or message box
+    // closes, the window manager makes the window below it active again. Headless,
+    // nothing else does it.
+    QWidget *top = topWindow();
+    if (top && !qobject_cast<QMenu *>(top) && !top->isActiveWindow())
+        top->activateWindow();
+}
+
 bool ScriptedUser::eventFilter(QObject *watched, QEvent *event)
 {
-    // Once hidden, the window of the last step counts as new when it shows again.
-    if (event->type() == QEvent::Hide && watched == m_lastWindow)
-        m_lastWindow = nullptr;
+    if (event->type() == QEvent::Hide) {
+        // Once hidden, the window of the last step counts as new when it shows again.
+        if (watched == m_lastWindow)
+            m_lastWindow = nullptr;
+        QMetaObject::invokeMethod(this, &ScriptedUser::activateTopWindow, Qt::QueuedConnection);
+    }
     return QObject::eventFilter(watched, event);
 }
 

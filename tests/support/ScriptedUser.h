@@ -148,6 +148,7 @@ private:
     };
 
     void poll();
+    void activateTopWindow();
     void startChain(size_t stepIndex, QWidget *window);
     void scheduleNext(Chain *chain);
     void runAction(Chain *chain);
