@@ -1,6 +1,4 @@
-#include "DesktopRecorder.h"
-#include "ScriptedUser.h"
-#include "TestInstallation.h"
+#include "StoryProgram.h"
 
 #include "app/ClickLabel.h"
 #include "app/MotraApplication.h"
@@ -57,14 +55,9 @@ QStringList listShown(const TStatTMKForm *form)
 
 void TestStatMaintenance::attachTwoThenSortAndDelete()
 {
-    TestInstallation inst;
-    QVERIFY(inst.isValid());
-    DesktopRecorder desktop;
-    MotraApplication app;
-    app.show();
-    TMainForm *main = app.mainForm();
-    QTest::keyClick(main->Edit2, Qt::Key_A, Qt::ControlModifier);
-    ScriptedUser::typeKeys(main->Edit2, QStringLiteral("123456"));
+    StoryProgram program;
+    QVERIFY(program.installation.isValid());
+    TMainForm *main = program.main;
     QVERIFY(!main->isLocked());
 
     // The first child opens a new study file, the second joins it.
@@ -90,14 +83,14 @@ void TestStatMaintenance::attachTwoThenSortAndDelete()
         ScriptedUser::clickWidget(main->Label2);
     }),
         user.why());
-    QStringList lines = TextFile::readLines(inst.path(StudyFile));
+    QStringList lines = TextFile::readLines(program.installation.path(StudyFile));
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0] + QStringLiteral("\r\n"), StatisticsHeader(1));
     QVERIFY(lines[1].startsWith(QLatin1String("CS-1\t")));
     QVERIFY(lines[2].startsWith(QLatin1String("CU-2\t")));
 
     // Sorted the Hungarian way (c before cs), then the first child's record deleted.
-    auto *maintenance = qobject_cast<TStatTMKForm *>(app.window(QStringLiteral("TStatTMKForm")));
+    auto *maintenance = qobject_cast<TStatTMKForm *>(program.app.window(QStringLiteral("TStatTMKForm")));
     QVERIFY(maintenance);
     QStringList shown;
     user.expect(QStringLiteral("MOTRA statisztikai fájlok karbantartása"))
@@ -130,9 +123,10 @@ void TestStatMaintenance::attachTwoThenSortAndDelete()
 
     QCOMPARE(shown.size(), 2);
     QVERIFY(shown[1].startsWith(QLatin1String("CU-2\t")));
-    QCOMPARE(TextFile::readLines(inst.path(StudyFile)), shown);
-    QCOMPARE(inst.readBytes(StudyFile), TextFile::encode(shown.join(QStringLiteral("\r\n")) + "\r\n", StudyFile));
-    QVERIFY(desktop.documents.isEmpty());
+    QCOMPARE(TextFile::readLines(program.installation.path(StudyFile)), shown);
+    QCOMPARE(program.installation.readBytes(StudyFile),
+        TextFile::encode(shown.join(QStringLiteral("\r\n")) + "\r\n", StudyFile));
+    QVERIFY(program.desktop.documents.isEmpty());
 }
 
 QTEST_MAIN(TestStatMaintenance)

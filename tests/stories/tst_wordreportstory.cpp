@@ -1,6 +1,4 @@
-#include "DesktopRecorder.h"
-#include "ScriptedUser.h"
-#include "TestInstallation.h"
+#include "StoryProgram.h"
 
 #include "app/ClickLabel.h"
 #include "app/MotraApplication.h"
@@ -29,14 +27,9 @@ private slots:
 
 void TestWordReportStory::examinationToWordReport()
 {
-    TestInstallation inst;
-    QVERIFY(inst.isValid());
-    DesktopRecorder desktop;
-    MotraApplication app;
-    app.show();
-    TMainForm *main = app.mainForm();
-    QTest::keyClick(main->Edit2, Qt::Key_A, Qt::ControlModifier);
-    ScriptedUser::typeKeys(main->Edit2, QStringLiteral("123456"));
+    StoryProgram program;
+    QVERIFY(program.installation.isValid());
+    TMainForm *main = program.main;
     QVERIFY(!main->isLocked());
 
     // Personal data, one answer of the parent questionnaire, the opinion.
@@ -59,9 +52,10 @@ void TestWordReportStory::examinationToWordReport()
         ScriptedUser::clickWidget(main->Label5);
     }),
         user.why());
-    QCOMPARE(app.record().answers(Parent).valueText(100), QStringLiteral("2"));
+    QCOMPARE(program.app.record().answers(Parent).valueText(100), QStringLiteral("2"));
     // The opinion reached the word processor's copy.
-    QCOMPARE(inst.readBytes(WordCopy::OpinionText), QByteArray("\xEF\xBB\xBFOszinte, nyitott gyerek.\r\n"));
+    QCOMPARE(
+        program.installation.readBytes(WordCopy::OpinionText), QByteArray("\xEF\xBB\xBFOszinte, nyitott gyerek.\r\n"));
 
     // The word report: the instructions, the link dialog mock and its note, then the start.
     QGuiApplication::clipboard()->clear();
@@ -102,10 +96,10 @@ void TestWordReportStory::examinationToWordReport()
     }),
         user.why());
 
-    QCOMPARE(desktop.documents, QStringList{inst.path(FixedPaths::WordTemplate)});
+    QCOMPARE(program.desktop.documents, QStringList{program.installation.path(FixedPaths::WordTemplate)});
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("c:\\_halden\\motra\\doc\\FÖ-3.doc"));
     // The personal data reached the word processor's copy too.
-    QVERIFY(inst.readBytes(WordCopy::PersonalSummary)
+    QVERIFY(program.installation.readBytes(WordCopy::PersonalSummary)
                 .startsWith("\xEF\xBB\xBF" + QStringLiteral("név: (FÖ-3) Fekete Örs,  12 éves férfi\r\n").toUtf8()));
 }
 
