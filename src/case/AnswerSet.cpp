@@ -1,5 +1,7 @@
 #include "case/AnswerSet.h"
 
+#include <algorithm>
+
 AnswerSet::AnswerSet(int kind, QObject *parent) : QAbstractTableModel(parent), m_kind(kind)
 {
     const QVector<RowDefinition> &list = rowList(kind);
@@ -15,8 +17,9 @@ void AnswerSet::setValueText(int row, const QString &text)
     if (row < 0 || row >= size() || m_values[row] == text)
         return;
     m_values[row] = text;
+    static const QList<int> roles = {Qt::DisplayRole, Qt::EditRole};
     const QModelIndex cell = index(row, 1);
-    emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+    emit dataChanged(cell, cell, roles);
 }
 
 void AnswerSet::setAnswerLabel(int row, const QString &label)
@@ -24,8 +27,9 @@ void AnswerSet::setAnswerLabel(int row, const QString &label)
     if (row < 0 || row >= size() || m_labels[row] == label)
         return;
     m_labels[row] = label;
+    static const QList<int> roles = {AnswerLabelRole};
     const QModelIndex cell = index(row, 1);
-    emit dataChanged(cell, cell, {AnswerLabelRole});
+    emit dataChanged(cell, cell, roles);
 }
 
 void AnswerSet::startNewExamination()
@@ -47,12 +51,27 @@ void AnswerSet::resetLabels()
 void AnswerSet::assign(const QVector<QString> &values, const QVector<QString> &labels)
 {
     beginResetModel();
-    for (int row = 0; row < size(); ++row) {
-        if (row < values.size())
-            m_values[row] = values[row];
-        if (row < labels.size())
-            m_labels[row] = labels[row];
+    // Arrays of the full size are shared whole; shorter ones replace the rows they reach.
+    if (values.size() == m_values.size())
+        m_values = values;
+    else
+        std::copy_n(values.cbegin(), qMin(values.size(), m_values.size()), m_values.begin());
+    if (labels.size() == m_labels.size())
+        m_labels = labels;
+    else
+        std::copy_n(labels.cbegin(), qMin(labels.size(), m_labels.size()), m_labels.begin());
+    endResetModel();
+}
+
+void AnswerSet::assign(QVector<QString> &&values, QVector<QString> &&labels)
+{
+    if (values.size() != m_values.size() || labels.size() != m_labels.size()) {
+        assign(values, labels);
+        return;
     }
+    beginResetModel();
+    m_values = std::move(values);
+    m_labels = std::move(labels);
     endResetModel();
 }
 

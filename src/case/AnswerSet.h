@@ -31,6 +31,7 @@ public:
     void resetLabels();
     // Replaces all values and labels at once (one reset of the views).
     void assign(const QVector<QString> &values, const QVector<QString> &labels);
+    void assign(QVector<QString> &&values, QVector<QString> &&labels);
     const QVector<QString> &values() const { return m_values; }
     const QVector<QString> &labels() const { return m_labels; }
 

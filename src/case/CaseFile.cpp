@@ -4,7 +4,10 @@
 #include "case/MotraError.h"
 #include "case/TextFile.h"
 
+#include <QVarLengthArray>
+
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -40,14 +43,16 @@ QString oneLine(const QString &text)
 // Rows 0..3 mirror the personal data and result rows hold scores: both are written bare.
 bool isValueOnlyRow(const KindInfo &info, int row) { return row < 4 || row >= info.firstResultRow; }
 
+// ---- Files of other origin: read by their tags -------------------------------------------
+
 struct TagLine
 {
     bool valid = false;
-    QString name;
-    QString value;
+    QStringView name;
+    QStringView value;
 };
 
-TagLine parseTagLine(const QString &line)
+TagLine parseTagLine(QStringView line)
 {
     TagLine tag;
     if (!line.startsWith(QLatin1Char('<')))
@@ -63,7 +68,28 @@ TagLine parseTagLine(const QString &line)
     return tag;
 }
 
-void readSection(AnswerSet &set, const QStringList &lines, int start, int end)
+using TextLines = QVarLengthArray<QStringView, 1024>;
+
+// The lines of decoded text, split as TextFile::splitLines splits them.
+void splitTextLines(QStringView text, TextLines &lines)
+{
+    const QChar *data = text.data();
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.mid(start, i - start));
+            if (c == u'\r' && i + 1 < n && data[i + 1] == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+}
+
+void readSection(AnswerSet &set, const TextLines &lines, int start, int end, bool withLabels)
 {
     const KindInfo &info = kindInfo(set.kind());
     QVector<QString> values = set.values();
@@ -73,17 +99,278 @@ void readSection(AnswerSet &set, const QStringList &lines, int start, int end)
         const int lineIndex = start + 1 + row;
         if (lineIndex >= end || lineIndex >= lines.size())
             break;
-        const QString &line = lines[lineIndex];
+        const QStringView line = lines[lineIndex];
         const qsizetype equals = line.indexOf(QLatin1Char('='));
-        values[row] = equals < 0 ? line : line.left(equals);
-        if (row < info.firstResultRow) {
+        values[row] = (equals < 0 ? line : line.left(equals)).toString();
+        if (withLabels && row < info.firstResultRow) {
             const qsizetype semicolon = equals < 0 ? -1 : line.indexOf(QLatin1Char(';'), equals + 1);
-            labels[row] = semicolon < 0 ? QString() : line.mid(equals + 1, semicolon - equals - 1);
+            labels[row] = semicolon < 0 ? QString() : line.mid(equals + 1, semicolon - equals - 1).toString();
         }
         changed = true;
     }
     if (changed)
         set.assign(values, labels);
+}
+
+void readTaggedFile(CaseRecord &record, const QByteArray &bytes, int onlyKind)
+{
+    const QString text = TextFile::decode(bytes);
+    TextLines lines;
+    splitTextLines(text, lines);
+
+    // A missing start tag counts as found on line 0.
+    std::array<int, 3> sectionStart = {0, 0, 0};
+    int opinionStart = 0;
+
+    PersonalData &personal = record.Personal;
+    for (int index = 0; index < lines.size(); ++index) {
+        const TagLine tag = parseTagLine(lines[index]);
+        if (!tag.valid)
+            continue;
+        const QStringView name = tag.name;
+        if (name == u"Neve") {
+            personal.ChildName = tag.value.toString();
+        } else if (name == u"Kódja") {
+            personal.ChildCode = tag.value.toString();
+        } else if (name == u"Vv") {
+            personal.Examiner = tag.value.toString();
+        } else if (name == u"Dátum") {
+            personal.ExamDate = tag.value.toString();
+        } else if (name == u"Oka") {
+            personal.ExamReason = tag.value.toString();
+        } else if (name == u"Kora") {
+            personal.Age = toIntOrThrow(tag.value);
+        } else if (name == u"Neme") {
+            const int sex = toIntOrThrow(tag.value);
+            if (sex == 1)
+                personal.IsBoy = true;
+            else if (sex == 2)
+                personal.IsBoy = false;
+        } else if (name == OpinionTag) {
+            // The opinion is the file's last part and free text: a line of it that looks
+            // like a tag must not overwrite the personal data or move a section.
+            opinionStart = index;
+            break;
+        } else if (tag.value.isEmpty()) {
+            for (int section = 0; section < 3; ++section) {
+                if (name == SectionTags[section])
+                    sectionStart[section] = index;
+            }
+        }
+    }
+
+    const std::array<int, 3> sectionEnd = {sectionStart[1], sectionStart[2], opinionStart};
+    if (onlyKind != 0) {
+        readSection(record.answers(onlyKind), lines, sectionStart[onlyKind - 1], sectionEnd[onlyKind - 1], false);
+        return;
+    }
+    for (int kind = Parent; kind <= SelfReport; ++kind)
+        readSection(record.answers(kind), lines, sectionStart[kind - 1], sectionEnd[kind - 1], true);
+    QStringList opinion;
+    for (qsizetype index = opinionStart + 1; index < lines.size(); ++index)
+        opinion.append(lines[index].toString());
+    record.Opinion = opinion;
+}
+
+// ---- Files this program wrote: read by position --------------------------------------------
+// They are recognised and read on their bytes: only the parts wanted are decoded, and the
+// code page has one character per byte.
+
+using ByteLines = QVarLengthArray<QByteArrayView, 1024>;
+
+// The same split as splitTextLines, on bytes. A plain loop, nearly every byte being above
+// CR, is quicker here than a search call per line.
+void splitByteLines(QByteArrayView bytes, ByteLines &lines)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned char c = data[i];
+        if (c > '\r' || (c != '\r' && c != '\n'))
+            continue;
+        lines.append(bytes.sliced(start, i - start));
+        if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(bytes.sliced(start));
+}
+
+QString decodePiece(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return TextFile::decode(bytes.toByteArray());
+    }
+    return QString::fromLatin1(bytes); // plain ASCII reads the same in the code page
+}
+
+// Answers and labels come from a small vocabulary ("0", "1", "-", the menu labels), and an
+// archive read in one go repeats them in every file: equal short pieces share one string
+// instead of each cell decoding and allocating its own. A small direct-mapped table is
+// enough: a clash only costs the work it would have cost anyway.
+class SharedTexts
+{
+public:
+    QString get(QByteArrayView bytes)
+    {
+        if (bytes.isEmpty())
+            return QString();
+        if (bytes.size() > LongestShared)
+            return decodePiece(bytes);
+        // Length and the bytes at both ends tell the vocabulary's texts apart well.
+        const auto at = [&](qsizetype i) { return quint32(static_cast<unsigned char>(bytes[i])); };
+        const qsizetype last = bytes.size() - 1;
+        const quint32 hash = quint32(bytes.size()) * 0x9E3779B1u ^ at(0) * 0x85EBCA77u
+            ^ at(qMin<qsizetype>(1, last)) * 0xC2B2AE3Du ^ at(last) * 0x27D4EB2Fu
+            ^ at(qMax<qsizetype>(0, last - 1)) * 0x165667B1u;
+        Slot &slot = m_slots[hash % SlotCount];
+        if (slot.length != bytes.size() || std::memcmp(slot.bytes, bytes.data(), size_t(bytes.size())) != 0) {
+            slot.length = bytes.size();
+            std::memcpy(slot.bytes, bytes.data(), size_t(bytes.size()));
+            slot.text = decodePiece(bytes);
+        }
+        return slot.text;
+    }
+
+private:
+    static constexpr qsizetype LongestShared = 48;
+    static constexpr quint32 SlotCount = 1021;
+    struct Slot
+    {
+        qsizetype length = -1;
+        char bytes[LongestShared];
+        QString text;
+    };
+    std::array<Slot, SlotCount> m_slots;
+};
+
+SharedTexts &sharedTexts()
+{
+    // One per thread: archives are read by several threads at once.
+    thread_local SharedTexts texts;
+    return texts;
+}
+
+// The tag lines of the layout, in the file's code page.
+struct OwnLayoutTags
+{
+    QByteArray header = "<MOTRA=>";
+    // "<Neve=" ... "<Oka=": the personal data of lines 1..10 (the yes/no lines are not read).
+    std::array<QByteArray, 10> personal;
+    std::array<QByteArray, 3> sections; // "<szülői=>" ...
+    QByteArray opinion; // "<vélemény="
+    std::array<int, 4> lines; // line of each section's tag and of the opinion tag
+
+    OwnLayoutTags()
+    {
+        const std::array<QString, 10> names = {QStringLiteral("Neve"), QStringLiteral("Kódja"), QStringLiteral("Neme"),
+            QStringLiteral("Kora"), YesNoTags[0], YesNoTags[1], YesNoTags[2], QStringLiteral("Vv"),
+            QStringLiteral("Dátum"), QStringLiteral("Oka")};
+        for (size_t i = 0; i < names.size(); ++i)
+            personal[i] = TextFile::encode(QLatin1Char('<') + names[i] + QLatin1Char('='), QString());
+        for (int section = 0; section < 3; ++section)
+            sections[section]
+                = TextFile::encode(QLatin1Char('<') + SectionTags[section] + QLatin1String("=>"), QString());
+        opinion = TextFile::encode(QLatin1Char('<') + OpinionTag + QLatin1Char('='), QString());
+        lines[0] = 1 + int(personal.size());
+        for (int kind = Parent; kind <= SelfReport; ++kind)
+            lines[kind] = lines[kind - 1] + 1 + kindInfo(kind).rowCount;
+    }
+};
+
+const OwnLayoutTags &ownLayoutTags()
+{
+    static const OwnLayoutTags tags;
+    return tags;
+}
+
+bool isTagLine(QByteArrayView line, const QByteArray &start)
+{
+    return line.size() > start.size() && line.startsWith(start) && line.endsWith('>');
+}
+
+// Whether the lines have exactly the layout caseFileLines writes: then every line is read by
+// its position, so that a name or an answer typed as "<vélemény=...", "<Kora=..." or "a=b;c"
+// comes back as it was typed instead of being taken for a tag or a separator.
+bool hasOwnLayout(const ByteLines &lines)
+{
+    const OwnLayoutTags &tags = ownLayoutTags();
+    if (lines.size() <= tags.lines[3] || lines[0] != tags.header)
+        return false;
+    for (size_t i = 0; i < tags.personal.size(); ++i) {
+        if (!isTagLine(lines[qsizetype(i) + 1], tags.personal[i]))
+            return false;
+    }
+    for (int section = 0; section < 3; ++section) {
+        if (lines[tags.lines[section]] != tags.sections[section])
+            return false;
+    }
+    return isTagLine(lines[tags.lines[3]], tags.opinion);
+}
+
+void readOwnSection(AnswerSet &set, const ByteLines &lines, int tagLine, bool withLabels)
+{
+    const KindInfo &info = kindInfo(set.kind());
+    SharedTexts &texts = sharedTexts();
+    // Every value is in the file: a new array, handed over whole. Result rows carry no label
+    // in the file and keep theirs, as the tag scan leaves them.
+    QVector<QString> values(set.size());
+    QVector<QString> labels = withLabels ? set.labels() : QVector<QString>();
+    for (int row = 0; row < set.size(); ++row) {
+        const QByteArrayView line = lines[tagLine + 1 + row];
+        if (isValueOnlyRow(info, row)) {
+            values[row] = texts.get(line);
+            if (withLabels && row < info.firstResultRow)
+                labels[row] = QString();
+            continue;
+        }
+        // value "=" label ";": the label is a menu caption's, which holds no "=".
+        const qsizetype equals = line.endsWith(';') ? line.lastIndexOf('=') : -1;
+        values[row] = texts.get(equals < 0 ? line : line.first(equals));
+        if (withLabels)
+            labels[row] = equals < 0 ? QString() : texts.get(line.sliced(equals + 1).chopped(1));
+    }
+    if (withLabels)
+        set.assign(std::move(values), std::move(labels));
+    else
+        set.assign(std::move(values), set.labels());
+}
+
+void readOwnLayout(CaseRecord &record, const ByteLines &lines, int onlyKind)
+{
+    const OwnLayoutTags &tags = ownLayoutTags();
+    // Everything between the tag's "=" and the line's last ">".
+    const auto value
+        = [&](int line) { return decodePiece(lines[line].sliced(tags.personal[line - 1].size()).chopped(1)); };
+    PersonalData &personal = record.Personal;
+    // In the file's order, as the tag scan reads them: a sex or age that is not a number
+    // stops the reading after the name and the code.
+    personal.ChildName = value(1);
+    personal.ChildCode = value(2);
+    const int sex = toIntOrThrow(value(3));
+    if (sex == 1)
+        personal.IsBoy = true;
+    else if (sex == 2)
+        personal.IsBoy = false;
+    personal.Age = toIntOrThrow(value(4));
+    personal.Examiner = value(8);
+    personal.ExamDate = value(9);
+    personal.ExamReason = value(10);
+
+    if (onlyKind != 0) {
+        readOwnSection(record.answers(onlyKind), lines, tags.lines[onlyKind - 1], false);
+        return;
+    }
+    for (int kind = Parent; kind <= SelfReport; ++kind)
+        readOwnSection(record.answers(kind), lines, tags.lines[kind - 1], true);
+    QStringList opinion;
+    opinion.reserve(lines.size() - tags.lines[3] - 1);
+    for (qsizetype line = tags.lines[3] + 1; line < lines.size(); ++line)
+        opinion.append(decodePiece(lines[line]));
+    record.Opinion = opinion;
 }
 
 } // namespace
@@ -137,52 +424,15 @@ void writeCaseFileTo(const CaseRecord &record, const QString &hostFile)
 
 void readCaseFile(CaseRecord &record, const QString &hostFile)
 {
-    const QStringList lines = TextFile::readLines(hostFile);
+    readCaseFileBytes(record, TextFile::readBytes(hostFile));
+}
 
-    // A missing start tag counts as found on line 0.
-    std::array<int, 3> sectionStart = {0, 0, 0};
-    int opinionStart = 0;
-
-    PersonalData &personal = record.Personal;
-    for (int index = 0; index < lines.size(); ++index) {
-        const TagLine tag = parseTagLine(lines[index]);
-        if (!tag.valid)
-            continue;
-        const QString &name = tag.name;
-        if (name == u"Neve") {
-            personal.ChildName = tag.value;
-        } else if (name == u"Kódja") {
-            personal.ChildCode = tag.value;
-        } else if (name == u"Vv") {
-            personal.Examiner = tag.value;
-        } else if (name == u"Dátum") {
-            personal.ExamDate = tag.value;
-        } else if (name == u"Oka") {
-            personal.ExamReason = tag.value;
-        } else if (name == u"Kora") {
-            personal.Age = toIntOrThrow(tag.value);
-        } else if (name == u"Neme") {
-            const int sex = toIntOrThrow(tag.value);
-            if (sex == 1)
-                personal.IsBoy = true;
-            else if (sex == 2)
-                personal.IsBoy = false;
-        } else if (name == OpinionTag) {
-            // The opinion is the file's last part and free text: a line of it that looks
-            // like a tag must not overwrite the personal data or move a section.
-            opinionStart = index;
-            break;
-        } else if (tag.value.isEmpty()) {
-            for (int section = 0; section < 3; ++section) {
-                if (name == SectionTags[section])
-                    sectionStart[section] = index;
-            }
-        }
-    }
-
-    const std::array<int, 3> sectionEnd = {sectionStart[1], sectionStart[2], opinionStart};
-    for (int kind = Parent; kind <= SelfReport; ++kind)
-        readSection(record.answers(kind), lines, sectionStart[kind - 1], sectionEnd[kind - 1]);
-
-    record.Opinion = lines.mid(opinionStart + 1);
+void readCaseFileBytes(CaseRecord &record, const QByteArray &bytes, int onlyKind)
+{
+    ByteLines lines;
+    splitByteLines(bytes, lines);
+    if (hasOwnLayout(lines))
+        readOwnLayout(record, lines, onlyKind);
+    else
+        readTaggedFile(record, bytes, onlyKind);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -12,3 +13,7 @@ void writeCaseFileTo(const CaseRecord &record, const QString &hostFile);
 // Loads a case file into the record (tags, answer sets, opinion); shows nothing.
 // Throws MotraError when the file cannot be read or Kora/Neme is not a decimal integer.
 void readCaseFile(CaseRecord &record, const QString &hostFile);
+// The same from the file's bytes (Windows-1250, any line ends). With onlyKind 1..3 only what
+// scoring that questionnaire needs is read, the personal data and the answer values of that
+// questionnaire; its labels, the other answer sets and the opinion keep what they hold.
+void readCaseFileBytes(CaseRecord &record, const QByteArray &bytes, int onlyKind = 0);

@@ -1,5 +1,7 @@
 #include "case/MotraError.h"
 
+#include <limits>
+
 #include "case/HostPath.h"
 #include "case/VisibleText.h"
 
@@ -96,18 +98,23 @@ MotraError MotraError::ioError(const QString &path, const QString &reason)
 
 MotraError MotraError::notice(const QString &message) { return MotraError(message, Presentation::Notice); }
 
-int toIntOrThrow(const QString &text)
+int toIntOrThrow(QStringView text)
 {
     // An optional sign and decimal digits, nothing else: " 1" (blanks) and "1" followed by a
-    // NUL (which the C conversion underneath would stop at) are not valid integer values.
-    const qsizetype start
-        = !text.isEmpty() && (text.front() == QLatin1Char('+') || text.front() == QLatin1Char('-')) ? 1 : 0;
-    bool digitsOnly = start < text.size();
-    for (qsizetype i = start; i < text.size() && digitsOnly; ++i)
-        digitsOnly = text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
-    bool ok = false;
-    const int value = digitsOnly ? text.toInt(&ok, 10) : 0;
+    // NUL (which the C conversion underneath would stop at) are not valid integer values,
+    // nor is a number outside the range of an int.
+    const bool negative = !text.isEmpty() && text.front() == QLatin1Char('-');
+    const qsizetype start = !text.isEmpty() && (negative || text.front() == QLatin1Char('+')) ? 1 : 0;
+    bool ok = start < text.size();
+    qint64 magnitude = 0;
+    const qint64 limit = negative ? -qint64(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
+    for (qsizetype i = start; i < text.size() && ok; ++i) {
+        const char16_t c = text[i].unicode();
+        ok = c >= u'0' && c <= u'9';
+        magnitude = magnitude * 10 + (c - u'0');
+        ok = ok && magnitude <= limit;
+    }
     if (!ok)
-        throw MotraError::notValidInteger(text);
-    return value;
+        throw MotraError::notValidInteger(text.toString());
+    return int(negative ? -magnitude : magnitude);
 }

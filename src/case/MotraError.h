@@ -67,4 +67,4 @@ QString fileFailureLines(const QString &path, const QString &reason);
 
 // The whole text as a decimal integer (optional sign, no blanks), the way the platform's
 // conversion accepts it; throws notValidInteger otherwise.
-int toIntOrThrow(const QString &text);
+int toIntOrThrow(QStringView text);

@@ -199,6 +199,16 @@ static QString describeUnencodable(const QString &text, const QString &where)
 
 QByteArray encode(const QString &text, const QString &where)
 {
+    // Plain ASCII, most of what the program writes, is the same in the code page.
+    bool ascii = true;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return text.toLatin1();
     QStringEncoder encoder(CodePage);
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
@@ -225,19 +235,47 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QByteArray readBytes(const QString &path)
+QByteArray readBytes(const QString &path, qint64 maxBytes)
 {
     struct stat info;
     const int fd = openRegular(path, O_RDONLY, Action::Open, info);
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (maxBytes >= 0 && info.st_size > maxBytes) {
         ::close(fd);
-        throw MotraError::fileFailure(Action::Open, path, file.errorString());
+        throw MotraError::fileFailure(Action::Read, path,
+            QStringLiteral("a fájl %1 bájt hosszú, ilyen célra legfeljebb %2 bájtos fájlt olvasok be")
+                .arg(qint64(info.st_size))
+                .arg(maxBytes));
     }
-    errno = 0;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw MotraError::fileFailure(Action::Read, path, reasonOf(file, errno));
+    // Read straight into the array: the size is known, and a file that grows meanwhile is
+    // read to its end all the same.
+    QByteArray bytes;
+    qint64 done = 0;
+    qint64 capacity = qMax<qint64>(info.st_size, 0) + 1;
+    for (;;) {
+        if (maxBytes >= 0 && capacity > maxBytes + 1)
+            capacity = maxBytes + 1;
+        bytes.resize(capacity);
+        const ssize_t got = ::read(fd, bytes.data() + done, size_t(capacity - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int saved = errno;
+            ::close(fd);
+            throw MotraError::fileFailure(Action::Read, path, qt_error_string(saved));
+        }
+        done += got;
+        if (got == 0)
+            break;
+        if (maxBytes >= 0 && done > maxBytes) {
+            ::close(fd);
+            throw MotraError::fileFailure(
+                Action::Read, path, QStringLiteral("a fájl olvasás közben %1 bájtnál hosszabbra nőtt").arg(maxBytes));
+        }
+        if (done == capacity)
+            capacity *= 2;
+    }
+    ::close(fd);
+    bytes.truncate(done);
     return bytes;
 }
 

@@ -15,8 +15,9 @@
 // ever blocks on opening.
 namespace TextFile {
 
-// The whole content of a regular file.
-QByteArray readBytes(const QString &path);
+// The whole content of a regular file. A file longer than maxBytes (when not negative) is
+// refused without reading it.
+QByteArray readBytes(const QString &path, qint64 maxBytes = -1);
 // All lines of the file. A final line end does not start another (empty) line.
 QStringList readLines(const QString &path);
 
