@@ -32,8 +32,18 @@ NormFile::NormFile(const QString &fixedPath, const QString &missingNotice) : m_f
             throw error.asNotice(missingNotice);
         throw;
     }
+    requireContent();
+}
+
+NormFile::NormFile(const QString &fixedPath, const QByteArray &bytes) : m_fixedPath(fixedPath), m_bytes(bytes)
+{
+    requireContent();
+}
+
+void NormFile::requireContent() const
+{
     if (m_bytes.isEmpty())
-        throw MotraError::ioError(fixedPath, QStringLiteral("A normafájl üres, a pontszámok nem számolhatók."));
+        throw MotraError::ioError(m_fixedPath, QStringLiteral("A normafájl üres, a pontszámok nem számolhatók."));
 }
 
 NormFile NormFile::competenceNorms(int kind)

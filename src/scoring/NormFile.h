@@ -12,6 +12,9 @@ public:
     // Opens and reads the file at the fixed path. Throws the notice missingNotice when it
     // cannot be opened, an input/output error when it cannot be read or is empty.
     NormFile(const QString &fixedPath, const QString &missingNotice);
+    // A norm file whose content is already in memory; throws the input/output error of an
+    // empty file.
+    NormFile(const QString &fixedPath, const QByteArray &bytes);
 
     // tstanN.tp and fakstN.tp of questionnaire kind 1..3.
     static NormFile competenceNorms(int kind);
@@ -23,6 +26,8 @@ public:
     const QString &fixedPath() const { return m_fixedPath; }
 
 private:
+    void requireContent() const;
+
     QString m_fixedPath;
     QByteArray m_bytes;
 };

@@ -2,6 +2,7 @@
 #include "scoring/NormFile.h"
 #include "scoring/ProblemScales.h"
 #include "scoring/Scorers.h"
+#include "scoring/ScoringFiles.h"
 
 #include "case/Questionnaire.h"
 
@@ -58,6 +59,11 @@ void correctForAge(int (&t)[ParentScaleCount], bool girl)
 
 void ScoreParent(const ScorerInput &input, int resultCount, ScorerOutput &output)
 {
+    ScoreParent(input, resultCount, output, ScoringFiles::load(Parent));
+}
+
+void ScoreParent(const ScorerInput &input, int resultCount, ScorerOutput &output, const ScoringFiles &files)
+{
     RequireSexCode(input);
     const int sexCode = input[4];
 
@@ -66,7 +72,7 @@ void ScoreParent(const ScorerInput &input, int resultCount, ScorerOutput &output
     const QVector<ProblemScaleConstants> &scales = problemScaleConstants(Parent);
     int raw[ProblemScales + 1];
     {
-        ScaleDefinitionReader reader(Parent);
+        ScaleDefinitionReader reader = files.scaleDefinitions();
         for (int k = 1; k <= 10; ++k)
             raw[k] = ProblemRawScore(reader, input, scales[k - 1].K, scales[k - 1].MinValid);
     }
@@ -75,13 +81,13 @@ void ScoreParent(const ScorerInput &input, int resultCount, ScorerOutput &output
 
     int t[ParentScaleCount];
     {
-        const NormFile norms = NormFile::competenceNorms(Parent);
+        const NormFile &norms = files.competenceNorms();
         const std::array<int, 4> competenceT = CompetenceTScores(norms, doubled, sexCode);
         for (int z = 0; z < 4; ++z)
             t[z] = competenceT[z];
     }
     {
-        const NormFile norms = NormFile::problemNorms(Parent);
+        const NormFile &norms = files.problemNorms();
         for (int z = 1; z <= ProblemScales; ++z)
             t[3 + z] = ProblemTScore(norms, scales, z, sexCode, raw[z]);
     }

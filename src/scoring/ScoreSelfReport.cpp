@@ -2,6 +2,7 @@
 #include "scoring/NormFile.h"
 #include "scoring/ProblemScales.h"
 #include "scoring/Scorers.h"
+#include "scoring/ScoringFiles.h"
 
 #include "case/Questionnaire.h"
 
@@ -26,20 +27,25 @@ constexpr MeanAndDeviation SocialMaturityNorms[2] = {{22.0, 4.68}, {22.2, 4.44}}
 
 void ScoreSelfReport(const ScorerInput &input, int resultCount, ScorerOutput &output)
 {
+    ScoreSelfReport(input, resultCount, output, ScoringFiles::load(SelfReport));
+}
+
+void ScoreSelfReport(const ScorerInput &input, int resultCount, ScorerOutput &output, const ScoringFiles &files)
+{
     RequireSexCode(input);
     const int sexCode = input[4];
 
     const std::array<int, 4> doubled = DoubledCompetenceScores(CompetenceScores(input));
     std::array<int, 4> competenceT{};
     {
-        const NormFile norms = NormFile::competenceNorms(SelfReport);
+        const NormFile &norms = files.competenceNorms();
         competenceT = CompetenceTScores(norms, doubled, sexCode);
     }
 
     const QVector<ProblemScaleConstants> &scales = problemScaleConstants(SelfReport);
     int raw[ProblemScales + 1];
     {
-        ScaleDefinitionReader reader(SelfReport);
+        ScaleDefinitionReader reader = files.scaleDefinitions();
         for (int k = 1; k <= ProblemScales; ++k)
             raw[k] = ProblemRawScore(reader, input, scales[k - 1].K, scales[k - 1].MinValid);
     }
@@ -52,7 +58,7 @@ void ScoreSelfReport(const ScorerInput &input, int resultCount, ScorerOutput &ou
 
     int problemT[ProblemScales + 1];
     {
-        const NormFile norms = NormFile::problemNorms(SelfReport);
+        const NormFile &norms = files.problemNorms();
         for (int z = 1; z <= ProblemScales; ++z) {
             if (raw[z] < 0) {
                 problemT[z] = -1;

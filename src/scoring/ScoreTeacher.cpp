@@ -2,6 +2,7 @@
 #include "scoring/NormFile.h"
 #include "scoring/ProblemScales.h"
 #include "scoring/Scorers.h"
+#include "scoring/ScoringFiles.h"
 
 #include "case/Questionnaire.h"
 
@@ -31,6 +32,11 @@ int scaledMean(const ScorerInput &input, int first, int last, int factor)
 
 void ScoreTeacher(const ScorerInput &input, int resultCount, ScorerOutput &output)
 {
+    ScoreTeacher(input, resultCount, output, ScoringFiles::load(Teacher));
+}
+
+void ScoreTeacher(const ScorerInput &input, int resultCount, ScorerOutput &output, const ScoringFiles &files)
+{
     RequireSexCode(input);
     const int sexCode = input[4];
 
@@ -45,7 +51,7 @@ void ScoreTeacher(const ScorerInput &input, int resultCount, ScorerOutput &outpu
     };
     int adaptiveT[AdaptiveScales];
     {
-        const NormFile norms = NormFile::competenceNorms(Teacher);
+        const NormFile &norms = files.competenceNorms();
         for (int z = 1; z <= AdaptiveScales; ++z) {
             const int r = adaptive[z - 1];
             // A value above the table (only a typed answer far outside the menu can give
@@ -60,7 +66,7 @@ void ScoreTeacher(const ScorerInput &input, int resultCount, ScorerOutput &outpu
     const QVector<ProblemScaleConstants> &scales = problemScaleConstants(Teacher);
     int raw[ProblemScales + 1];
     {
-        ScaleDefinitionReader reader(Teacher);
+        ScaleDefinitionReader reader = files.scaleDefinitions();
         for (int k = 1; k <= 10; ++k)
             raw[k] = ProblemRawScore(reader, input, scales[k - 1].K, scales[k - 1].MinValid);
     }
@@ -69,7 +75,7 @@ void ScoreTeacher(const ScorerInput &input, int resultCount, ScorerOutput &outpu
 
     int problemT[ProblemScales + 1];
     {
-        const NormFile norms = NormFile::problemNorms(Teacher);
+        const NormFile &norms = files.problemNorms();
         // A form with no problem at all marked is taken as not filled in.
         const bool noProblems = raw[11] == 0;
         for (int z = 1; z <= ProblemScales; ++z)

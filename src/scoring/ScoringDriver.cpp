@@ -6,7 +6,9 @@
 #include "case/VisibleText.h"
 #include "scoring/ScorerData.h"
 #include "scoring/Scorers.h"
+#include "scoring/ScoringFiles.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -75,6 +77,26 @@ QString badAnswerPlace(int kind, const RowDefinition &row)
             VisibleText::shortened(row.Label.trimmed(), 120));
 }
 
+// value with one decimal, as QString::number(value, 'f', 1) writes it. Results are whole,
+// half or tenth numbers, written here without the general formatter's cost.
+QString oneDecimal(double value)
+{
+    const double tenths = value * 10;
+    const double whole = std::nearbyint(tenths);
+    if (!(std::fabs(whole) < 1e9) || std::fabs(tenths - whole) > 1e-6)
+        return QString::number(value, 'f', 1);
+    const qint64 n = qint64(whole);
+    const qint64 magnitude = n < 0 ? -n : n;
+    char digits[24];
+    char *end = digits;
+    if (n < 0)
+        *end++ = '-';
+    end = std::to_chars(end, digits + sizeof digits - 2, magnitude / 10).ptr;
+    *end++ = '.';
+    *end++ = char('0' + magnitude % 10);
+    return QLatin1StringView(digits, end - digits).toString();
+}
+
 } // namespace
 
 int ToScorerValue(double x)
@@ -114,9 +136,11 @@ void GatherSlotValues(CaseRecord &record, int kind)
     }
 }
 
-void ScoreQuestionnaire(CaseRecord &record, int kind)
+void ScoreQuestionnaire(CaseRecord &record, int kind, const ScoringFiles *files)
 {
     requireKind(kind);
+    if (files && files->kind() != kindInfo(kind).kind)
+        files = nullptr;
     const KindInfo &info = kindInfo(kind);
     const int resultCount = info.resultCount;
 
@@ -131,9 +155,15 @@ void ScoreQuestionnaire(CaseRecord &record, int kind)
     // Nothing of the record changes before the scorer has succeeded.
     ScorerOutput output;
     switch (kind) {
-    case Parent: ScoreParent(input, resultCount, output); break;
-    case Teacher: ScoreTeacher(input, resultCount, output); break;
-    default: ScoreSelfReport(input, resultCount, output); break;
+    case Parent:
+        files ? ScoreParent(input, resultCount, output, *files) : ScoreParent(input, resultCount, output);
+        break;
+    case Teacher:
+        files ? ScoreTeacher(input, resultCount, output, *files) : ScoreTeacher(input, resultCount, output);
+        break;
+    default:
+        files ? ScoreSelfReport(input, resultCount, output, *files) : ScoreSelfReport(input, resultCount, output);
+        break;
     }
 
     // The slot count is the kind's own, so the results can never land in another
@@ -154,7 +184,7 @@ void ScoreQuestionnaire(CaseRecord &record, int kind)
                 value = r;
         }
         record.SlotValues[slot] = value;
-        answers.setValueText(info.resultRowOfSlot(slot), QString::number(value, 'f', 1));
+        answers.setValueText(info.resultRowOfSlot(slot), oneDecimal(value));
     }
 }
 
@@ -171,19 +201,19 @@ void CopyScaleScores(CaseRecord &record, int kind)
     }
 }
 
-void RunScoringCommand(CaseRecord &record)
+void RunScoringCommand(CaseRecord &record, const ScoringFiles *files)
 {
     const int kind = record.CurrentKind;
     requireKind(kind);
     GatherSlotValues(record, kind);
     record.Personal.ChildName = record.answers(kind).valueText(0);
-    ScoreQuestionnaire(record, kind);
+    ScoreQuestionnaire(record, kind, files);
     CopyScaleScores(record, kind);
 }
 
-void ScoreKind(CaseRecord &record, int kind)
+void ScoreKind(CaseRecord &record, int kind, const ScoringFiles *files)
 {
     requireKind(kind);
     record.setCurrentKind(kind);
-    RunScoringCommand(record);
+    RunScoringCommand(record, files);
 }
