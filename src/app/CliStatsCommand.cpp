@@ -1,19 +1,26 @@
 #include "app/CliCommands.h"
+#include "app/CliSupport.h"
 
 #include "case/CaseFile.h"
 #include "case/CaseRecord.h"
 #include "case/MotraError.h"
 #include "case/TextFile.h"
-#include "scoring/ScoringDriver.h"
+#include "stats/StatisticsBatch.h"
 #include "stats/StatisticsFiles.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <unistd.h>
 
 namespace {
 
 const char *const StatsUsage
-    = "használat: motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n"
+    = "használat: motra-cli stats [--threads N] FAJTA FÁJL_VAGY_MAPPA...\n"
       "  FAJTA: 1 vagy parent (szülői), 2 vagy teacher (tanári), 3 vagy self-report (önértékelő)\n";
 
 int parseKind(const QString &text)
@@ -28,7 +35,7 @@ int parseKind(const QString &text)
 }
 
 // The case files named by the arguments: files as given, folders as their "*.mtr" files
-// (any letter case) sorted by name.
+// (any letter case) sorted by name, as a case-sensitive listing sorts them.
 QStringList caseFilesOf(const QStringList &paths)
 {
     QStringList files;
@@ -38,49 +45,21 @@ QStringList caseFilesOf(const QStringList &paths)
             files << path;
             continue;
         }
+        // Listed without sorting and sorted here: a sorted listing builds a file record per
+        // entry, which costs more than reading many a case file.
+        QStringList names;
+        QDirIterator it(path, {QStringLiteral("*.mtr")}, QDir::Files);
+        while (it.hasNext()) {
+            it.next();
+            names << it.fileName();
+        }
+        std::sort(names.begin(), names.end());
         const QDir folder(path);
-        const QStringList names = folder.entryList({QStringLiteral("*.mtr")}, QDir::Files, QDir::Name);
         for (const QString &name : names)
             files << folder.filePath(name);
     }
     return files;
 }
-
-// A record as a fresh start of the program holds it; reused so that every case file is
-// read into the same clean state without building the answer sets again.
-class CleanRecord
-{
-public:
-    CleanRecord()
-    {
-        for (int kind = Parent; kind <= SelfReport; ++kind) {
-            const int rows = kindInfo(kind).rowCount;
-            m_values[kind - 1] = QVector<QString>(rows);
-            m_labels[kind - 1] = QVector<QString>(rows, QStringLiteral("-"));
-        }
-    }
-
-    CaseRecord &reset()
-    {
-        m_record.Personal = PersonalData();
-        m_record.Personal.resetToDefaults();
-        m_record.SlotValues.fill(0.0);
-        m_record.Opinion.clear();
-        for (int kind = Parent; kind <= SelfReport; ++kind) {
-            m_record.answers(kind).assign(m_values[kind - 1], m_labels[kind - 1]);
-            ScaleScores &scores = m_record.scores(kind);
-            scores.RawScores.fill(0.0);
-            scores.TScores.fill(0);
-        }
-        m_record.setCurrentKind(Parent);
-        return m_record;
-    }
-
-private:
-    CaseRecord m_record;
-    QVector<QString> m_values[3];
-    QVector<QString> m_labels[3];
-};
 
 // Statistics bytes go to the output as the files hold them (Windows-1250, CR LF), not
 // through the text stream's encoding.
@@ -117,10 +96,60 @@ private:
     QByteArray m_buffer;
 };
 
+// Files done of the whole, on the terminal's last line, when a run takes more than a moment.
+class Progress
+{
+public:
+    Progress(QTextStream &err, qsizetype total) : m_err(err), m_total(total)
+    {
+        const auto *file = qobject_cast<QFile *>(err.device());
+        m_enabled = file && ::isatty(file->handle());
+        m_clock.start();
+    }
+
+    void step(qsizetype done)
+    {
+        if (!m_enabled || m_clock.elapsed() < FirstAfterMs || m_clock.elapsed() - m_lastMs < EveryMs)
+            return;
+        m_lastMs = m_clock.elapsed();
+        m_err << "\rmotra-cli stats: " << done << " / " << m_total << " fájl" << Qt::flush;
+        m_shown = true;
+    }
+    // Empties the progress line before anything else is written to the terminal.
+    void clear()
+    {
+        if (m_shown)
+            m_err << "\r\x1b[K" << Qt::flush;
+        m_shown = false;
+    }
+    bool onTerminal() const { return m_enabled; }
+
+private:
+    static constexpr qint64 FirstAfterMs = 500;
+    static constexpr qint64 EveryMs = 100;
+    QTextStream &m_err;
+    qsizetype m_total;
+    bool m_enabled = false;
+    bool m_shown = false;
+    QElapsedTimer m_clock;
+    qint64 m_lastMs = 0;
+};
+
 } // namespace
 
-int runStatsCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+int runStatsCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    QStringList args = arguments;
+    int threads = 0; // as the machine suits
+    if (!args.isEmpty() && args.first() == QLatin1String("--threads")) {
+        bool ok = false;
+        threads = args.value(1).toInt(&ok);
+        if (!ok || threads < 1 || threads > 256) {
+            err << "motra-cli stats: a --threads után 1 és 256 közötti szám álljon\n" << StatsUsage;
+            return ExitUsage;
+        }
+        args = args.mid(2);
+    }
     if (args.size() < 2) {
         err << StatsUsage;
         return ExitUsage;
@@ -135,22 +164,27 @@ int runStatsCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     ByteSink sink(out);
     sink.write(TextFile::encode(StatisticsHeader(kind), where));
 
-    int status = ExitSuccess;
-    CleanRecord clean;
-    for (const QString &file : caseFilesOf(args.mid(1))) {
-        try {
-            CaseRecord &record = clean.reset();
-            readCaseFile(record, file);
-            // As when the examination is opened: the personal data dialog fills the first rows.
-            record.copyPersonalDataToAnswerSets();
-            ScoreKind(record, kind);
-            sink.write(TextFile::encode(StatisticsLine(record), file));
-        } catch (const MotraError &e) {
-            err << "motra-cli stats: " << file << ": " << e.message() << "\n";
-            status = ExitBadInput;
-        }
-    }
+    const QStringList files = caseFilesOf(args.mid(1));
+    Progress progress(err, files.size());
+    qsizetype done = 0;
+    qsizetype skipped = 0;
+    StatisticsBatch::run(kind, files, threads > 0 ? threads : StatisticsBatch::suitableThreads(files.size()),
+        [&](const StatisticsBatch::FileResult &result) {
+            ++done;
+            if (result.failure.isEmpty()) {
+                sink.write(result.line);
+            } else {
+                ++skipped;
+                progress.clear();
+                printCliError(err, QStringLiteral("stats"), result.failure);
+            }
+            progress.step(done);
+        });
     // A failing standard output is noticed and reported by the caller.
     sink.flush();
-    return status;
+    progress.clear();
+    if (skipped > 0 || progress.onTerminal())
+        err << "motra-cli stats: " << done - skipped << " fájl statisztikai sora elkészült, " << skipped
+            << " fájl kimaradt" << (skipped > 0 ? " (az okuk fent olvasható)" : "") << "\n";
+    return skipped > 0 ? ExitBadInput : ExitSuccess;
 }

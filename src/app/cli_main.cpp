@@ -14,7 +14,7 @@ static const char *const Usage = "használat:\n"
                                  "  motra-cli score FÁJL.mtr\n"
                                  "  motra-cli report FÁJL.mtr -o KIMENET.htm [--parent] [--teacher] [--self-report]\n"
                                  "  motra-cli chart FÁJL.mtr FAJTA MÓD -o KIMENET.bmp\n"
-                                 "  motra-cli stats FAJTA FÁJL_VAGY_MAPPA...\n"
+                                 "  motra-cli stats [--threads N] FAJTA FÁJL_VAGY_MAPPA...\n"
                                  "  motra-cli --help\n";
 
 const char *const CliHelpText
@@ -28,8 +28,9 @@ const char *const CliHelpText
       "  chart FÁJL.mtr FAJTA MÓD -o KIMENET.bmp\n"
       "                        egy kérdőív profildiagramja (FAJTA: 1 szülői, 2 tanári, 3 önértékelő;\n"
       "                        MÓD: 1 színes oszlop, 2 fekete-fehér vonal, 3 fekete-fehér oszlop)\n"
-      "  stats FAJTA FÁJL_VAGY_MAPPA...\n"
-      "                        esetfájlok statisztikai sorai a szabványos kimenetre\n"
+      "  stats [--threads N] FAJTA FÁJL_VAGY_MAPPA...\n"
+      "                        esetfájlok statisztikai sorai a szabványos kimenetre, a fájlok sorrendjében;\n"
+      "                        nagy archívumot a gép minden magján dolgoz fel (--threads: ennyi szálon)\n"
       "\n"
       "Kilépési kódok:\n"
       "  0  minden kért kimenet hiánytalanul elkészült\n"

@@ -11,6 +11,9 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <charconv>
+#include <string>
+#include <type_traits>
 #include <cmath>
 
 namespace {
@@ -114,26 +117,62 @@ QString statisticsNumber(double value, const QString &decimalPoint)
     return text;
 }
 
-QString StatisticsLine(const CaseRecord &record)
+namespace {
+
+// The line is built once for both forms: text for the files the program appends to, and
+// bytes in the code page for a batch that writes them out directly.
+template<typename Line, typename AppendText> Line buildStatisticsLine(const CaseRecord &record, AppendText appendText)
 {
     const QString decimalPoint = QLocale().decimalPoint();
-    const QChar tab = QLatin1Char('\t');
     const int count = qBound(0, record.SlotCount, SlotArraySize);
-    QString line;
-    line.reserve(64 + count * 6);
-    line += fieldText(record.Personal.ChildCode);
-    line += tab;
-    line += fieldText(record.Personal.ExamDate);
-    line += tab;
-    line += QString::number(record.Personal.SexCode());
-    line += tab;
-    line += QString::number(record.Personal.Age);
+    Line line;
+    line.reserve(64 + size_t(count) * 6);
+    const auto appendAscii = [&](const char *text, qsizetype length) {
+        if constexpr (std::is_same_v<Line, QString>)
+            line.append(QLatin1StringView(text, length));
+        else
+            line.append(text, size_t(length));
+    };
+    const auto appendNumber = [&](qint64 number) {
+        char digits[24];
+        const auto written = std::to_chars(digits, digits + sizeof digits, number);
+        appendAscii(digits, written.ptr - digits);
+    };
+    appendText(line, fieldText(record.Personal.ChildCode));
+    appendAscii("\t", 1);
+    appendText(line, fieldText(record.Personal.ExamDate));
+    appendAscii("\t", 1);
+    appendNumber(record.Personal.SexCode());
+    appendAscii("\t", 1);
+    appendNumber(record.Personal.Age);
     for (int slot = 1; slot <= count; ++slot) {
-        line += tab;
-        line += statisticsNumber(record.SlotValues[slot], decimalPoint);
+        appendAscii("\t", 1);
+        const double value = record.SlotValues[slot];
+        // Whole numbers, nearly every value of a line, are written without a string of their own.
+        if (value == std::nearbyint(value) && std::fabs(value) < 1e15)
+            appendNumber(qint64(value));
+        else
+            appendText(line, statisticsNumber(value, decimalPoint));
     }
-    line += LineEnd;
+    appendAscii("\r\n", 2);
     return line;
+}
+
+} // namespace
+
+QString StatisticsLine(const CaseRecord &record)
+{
+    return buildStatisticsLine<QString>(record, [](QString &line, const QString &text) { line += text; });
+}
+
+QByteArray statisticsLineBytes(const CaseRecord &record, const QString &where)
+{
+    // Built in a standard string, whose appends of a few characters are cheap.
+    const std::string line = buildStatisticsLine<std::string>(record, [&](std::string &into, const QString &text) {
+        const QByteArray bytes = TextFile::encode(text, where);
+        into.append(bytes.constData(), size_t(bytes.size()));
+    });
+    return QByteArray(line.data(), qsizetype(line.size()));
 }
 
 QString StatisticsHeader(int kind)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,9 @@ class CaseRecord;
 // Code, date, sex code, age and SlotValues[1..SlotCount] of CurrentKind, TAB separated,
 // ended by CR LF; values rounded to four decimals, shortest form, the locale's decimal separator.
 QString StatisticsLine(const CaseRecord &record);
+// The same line in the code page of the files; a character it cannot hold throws
+// MotraError naming `where`.
+QByteArray statisticsLineBytes(const CaseRecord &record, const QString &where);
 // "Kod\tDatum\tnem\tkor\tx_1\t...x_N" + CR LF for the kind's SlotCount.
 QString StatisticsHeader(int kind);
 // One slot value as a statistics line writes it: rounded to four decimals, no trailing
