@@ -6,14 +6,14 @@
 #include "case/MotraError.h"
 #include "case/RowList.h"
 #include "scoring/ScoringDriver.h"
+#include "scoring/ScoringFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,32 +21,10 @@ namespace FuzzSupport {
 
 namespace {
 
-const QStringList &scoringFiles()
-{
-    static const QStringList files = {
-        FixedPaths::Skala1,
-        FixedPaths::Skala2,
-        FixedPaths::Skala3,
-        FixedPaths::Tstan1,
-        FixedPaths::Tstan2,
-        FixedPaths::Tstan3,
-        FixedPaths::Fakst1,
-        FixedPaths::Fakst2,
-        FixedPaths::Fakst3,
-    };
-    return files;
-}
-
 QString demoDir()
 {
     const QString fromEnv = qEnvironmentVariable("MOTRA_DEMO_DIR");
     return fromEnv.isEmpty() ? QStringLiteral(MOTRA_FUZZ_DEMO_DIR) : fromEnv;
-}
-
-QByteArray readWhole(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 [[noreturn]] void fatal(const QString &message)
@@ -55,42 +33,36 @@ QByteArray readWhole(const QString &path)
     std::abort();
 }
 
-class Installation
+// A scoring file of the demo installation, which uses the fixed layout below its drive folder.
+QByteArray demoFile(const QString &fixedPath)
 {
-public:
-    Installation()
-    {
-        if (!m_dir.isValid())
-            fatal(QStringLiteral("no temporary folder"));
-        qputenv("MOTRA_ROOT", QFile::encodeName(m_dir.path()));
-        QDir().mkpath(m_dir.path() + QStringLiteral("/_halden/motra/aktualis"));
-        const QString demoRoot = demoDir();
-        for (const QString &fixedPath : scoringFiles()) {
-            // The demo tree uses the same relative layout below its drive folder.
-            QString relative = fixedPath.mid(3);
-            relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-            const QByteArray bytes = readWhole(demoRoot + QLatin1Char('/') + relative);
-            if (bytes.isEmpty())
-                fatal(QStringLiteral("%1 is missing from the demo installation %2 (set MOTRA_DEMO_DIR)")
-                          .arg(relative, demoRoot));
-            m_original.insert(fixedPath, bytes);
-            writeFile(hostPath(fixedPath), bytes);
-        }
-    }
+    QString relative = fixedPath.mid(3);
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QFile file(demoDir() + QLatin1Char('/') + relative);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (bytes.isEmpty())
+        fatal(QStringLiteral("%1 is missing from the demo installation %2 (set MOTRA_DEMO_DIR)")
+                  .arg(relative, demoDir()));
+    return bytes;
+}
 
-    QString root() const { return m_dir.path(); }
-    QByteArray original(const QString &fixedPath) const { return m_original.value(fixedPath); }
-
-private:
-    QTemporaryDir m_dir;
-    QHash<QString, QByteArray> m_original;
+struct DemoFiles
+{
+    QByteArray scaleDefinitions;
+    QByteArray competenceNorms;
+    QByteArray problemNorms;
 };
 
-Installation &installation()
+const DemoFiles &demoFiles(int kind)
 {
-    ensureApplication();
-    static Installation instance;
-    return instance;
+    static const std::array<DemoFiles, 3> files = [] {
+        std::array<DemoFiles, 3> all;
+        for (int k = Parent; k <= SelfReport; ++k)
+            all[k - 1] = {demoFile(FixedPaths::scaleDefinitionFile(k)), demoFile(FixedPaths::competenceNormFile(k)),
+                demoFile(FixedPaths::problemNormFile(k))};
+        return all;
+    }();
+    return files[kindInfo(kind).kind - 1];
 }
 
 QStringList &failures()
@@ -113,24 +85,52 @@ void ensureApplication()
     static QCoreApplication app(argc, argv);
 }
 
-QString installedPath(const QString &fixedPath)
+CaseRecord &freshRecord()
 {
-    installation();
-    return hostPath(fixedPath);
+    ensureApplication();
+    struct Fresh
+    {
+        CaseRecord record;
+        QVector<QString> values[3];
+        QVector<QString> labels[3];
+        ScaleScores scores[3];
+        Fresh()
+        {
+            for (int kind = Parent; kind <= SelfReport; ++kind) {
+                values[kind - 1] = record.answers(kind).values();
+                labels[kind - 1] = record.answers(kind).labels();
+                scores[kind - 1] = record.scores(kind);
+            }
+        }
+    };
+    static Fresh fresh;
+    CaseRecord &record = fresh.record;
+    record.Personal = PersonalData();
+    record.Personal.resetToDefaults();
+    record.SlotValues.fill(0.0);
+    record.Opinion.clear();
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
+        record.answers(kind).assign(fresh.values[kind - 1], fresh.labels[kind - 1]);
+        record.scores(kind) = fresh.scores[kind - 1];
+    }
+    record.setCurrentKind(Parent);
+    return record;
 }
 
-QString scratchPath(const QString &name) { return installation().root() + QLatin1Char('/') + name; }
-
-void writeFile(const QString &hostPath, const QByteArray &bytes)
+const ScoringFiles &demoScoringFiles(int kind)
 {
-    QFile file(hostPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        fatal(QStringLiteral("cannot write %1").arg(hostPath));
+    const auto intact
+        = [](int k) { return scoringFilesWith(k, ScoringFile::ScaleDefinitions, demoFiles(k).scaleDefinitions); };
+    static const std::array<ScoringFiles, 3> files = {intact(Parent), intact(Teacher), intact(SelfReport)};
+    return files[kindInfo(kind).kind - 1];
 }
 
-void restoreScoringFile(const QString &fixedPath)
+ScoringFiles scoringFilesWith(int kind, ScoringFile which, const QByteArray &bytes)
 {
-    writeFile(installedPath(fixedPath), installation().original(fixedPath));
+    const DemoFiles &demo = demoFiles(kind);
+    return ScoringFiles::fromBytes(kind, which == ScoringFile::ScaleDefinitions ? bytes : demo.scaleDefinitions,
+        which == ScoringFile::CompetenceNorms ? bytes : demo.competenceNorms,
+        which == ScoringFile::ProblemNorms ? bytes : demo.problemNorms);
 }
 
 void fillValidAnswers(CaseRecord &record)
@@ -148,17 +148,15 @@ void fillValidAnswers(CaseRecord &record)
     }
 }
 
-void scoreWithReplacedFile(const QString &fixedPath, int kind, const QByteArray &bytes)
+void scoreWithFiles(const ScoringFiles &files, int kind)
 {
-    writeFile(installedPath(fixedPath), bytes);
-    CaseRecord record;
+    CaseRecord &record = freshRecord();
     fillValidAnswers(record);
     try {
-        ScoreKind(record, kind);
+        ScoreKind(record, kind, &files);
         checkResultRows(record, kind);
     } catch (const MotraError &) { }
     checkRecordShape(record);
-    restoreScoringFile(fixedPath);
 }
 
 void expect(bool condition, const QString &what)

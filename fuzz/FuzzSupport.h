@@ -5,28 +5,28 @@
 #include <QStringList>
 
 class CaseRecord;
+class ScoringFiles;
 
 namespace FuzzSupport {
 
 // Makes the QCoreApplication the core expects, once per process (the replay test has its own).
 void ensureApplication();
 
-// Host path of a fixed path inside the shared temporary installation. The installation is
-// made on first use from the generated demo installation's nine scoring files and lives
-// for the whole process, with MOTRA_ROOT pointing at it.
-QString installedPath(const QString &fixedPath);
-// Host path of a scratch file inside the temporary installation.
-QString scratchPath(const QString &name);
-// Replaces a file of the installation with the bytes.
-void writeFile(const QString &hostPath, const QByteArray &bytes);
-// Puts the demo's own copy of a scoring file back, so one input cannot affect the next.
-void restoreScoringFile(const QString &fixedPath);
+// The examination as a fresh start of the program holds it, the same object for every
+// input (building the answer sets costs more than most inputs).
+CaseRecord &freshRecord();
+
+// The demo installation's scoring files of a kind, read once (from MOTRA_DEMO_DIR).
+const ScoringFiles &demoScoringFiles(int kind);
+// Which of a kind's three scoring files an input replaces.
+enum class ScoringFile { ScaleDefinitions, CompetenceNorms, ProblemNorms };
+// The demo's scoring files of the kind with one of them replaced by the bytes.
+ScoringFiles scoringFilesWith(int kind, ScoringFile which, const QByteArray &bytes);
 
 // A record with every item answered, ready to score.
 void fillValidAnswers(CaseRecord &record);
-// Replaces one scoring file of the installation with the bytes, scores a fully answered
-// record of the kind against it, checks the invariants and puts the file back.
-void scoreWithReplacedFile(const QString &fixedPath, int kind, const QByteArray &bytes);
+// Scores a fully answered record of the kind against the files and checks the invariants.
+void scoreWithFiles(const ScoringFiles &files, int kind);
 
 // Invariant checks. A violation aborts under libFuzzer; the replay test collects them.
 void expect(bool condition, const QString &what);

@@ -11,18 +11,15 @@
 
 MOTRA_FUZZ_TARGET(caseFile)
 {
-    const QString path = FuzzSupport::scratchPath(QStringLiteral("fuzz.mtr"));
-    FuzzSupport::writeFile(path, QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-
-    CaseRecord record;
+    CaseRecord &record = FuzzSupport::freshRecord();
     try {
-        readCaseFile(record, path);
+        readCaseFileBytes(record, QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
     } catch (const MotraError &) { }
     FuzzSupport::checkRecordShape(record);
 
     for (int kind = Parent; kind <= SelfReport; ++kind) {
         try {
-            ScoreKind(record, kind);
+            ScoreKind(record, kind, &FuzzSupport::demoScoringFiles(kind));
             FuzzSupport::checkResultRows(record, kind);
         } catch (const MotraError &) { }
         FuzzSupport::checkRecordShape(record);

@@ -3,7 +3,8 @@
 #include "FuzzSupport.h"
 #include "FuzzTarget.h"
 
-#include "case/FixedPaths.h"
+#include "case/MotraError.h"
+#include "scoring/ScoringFiles.h"
 
 #include <QByteArray>
 
@@ -13,8 +14,10 @@ MOTRA_FUZZ_TARGET(normFile)
         return 0;
     const int selector = data[0] % 6;
     const int kind = selector % 3 + 1;
-    const QString fixedPath = selector < 3 ? FixedPaths::competenceNormFile(kind) : FixedPaths::problemNormFile(kind);
-    FuzzSupport::scoreWithReplacedFile(
-        fixedPath, kind, QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    FuzzSupport::scoreWithFiles(
+        FuzzSupport::scoringFilesWith(kind,
+            selector < 3 ? FuzzSupport::ScoringFile::CompetenceNorms : FuzzSupport::ScoringFile::ProblemNorms, bytes),
+        kind);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTarget.h"
 
-#include "case/FixedPaths.h"
+#include "scoring/ScoringFiles.h"
 
 #include <QByteArray>
 
@@ -12,7 +12,8 @@ MOTRA_FUZZ_TARGET(scaleDefinition)
     if (size == 0)
         return 0;
     const int kind = data[0] % 3 + 1;
-    FuzzSupport::scoreWithReplacedFile(FixedPaths::scaleDefinitionFile(kind), kind,
-        QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    FuzzSupport::scoreWithFiles(
+        FuzzSupport::scoringFilesWith(kind, FuzzSupport::ScoringFile::ScaleDefinitions, bytes), kind);
     return 0;
 }

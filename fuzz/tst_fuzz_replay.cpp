@@ -5,6 +5,7 @@
 
 #include "case/CaseFile.h"
 #include "case/CaseRecord.h"
+#include "case/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,11 +104,11 @@ void TestFuzzReplay::opinionLinesStayText()
     record.Personal.Age = 9;
     record.Opinion = {QStringLiteral("<Kora=tizenegy>"), QStringLiteral("<szülői=>"), QStringLiteral("<Neve=Más Név>"),
         QStringLiteral("<vélemény=x>"), QStringLiteral("vége")};
-    const QString path = FuzzSupport::scratchPath(QStringLiteral("opinion.mtr"));
-    writeCaseFileTo(record, path);
+    const QByteArray bytes
+        = TextFile::encode(caseFileLines(record).join(QLatin1String("\r\n")) + QLatin1String("\r\n"), QString());
 
     CaseRecord back;
-    readCaseFile(back, path);
+    readCaseFileBytes(back, bytes);
     QCOMPARE(back.Opinion, record.Opinion);
     QCOMPARE(back.Personal.Age, 9);
     QCOMPARE(back.Personal.ChildName, record.Personal.ChildName);
