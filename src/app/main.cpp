@@ -1,4 +1,6 @@
 #include "app/MotraApplication.h"
+#include "app/StartupProbe.h"
+#include "app/TMainForm.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,6 +16,7 @@ int main(int argc, char *argv[])
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     MotraApplication motra(arguments);
+    StartupProbe::watch(motra.mainForm());
     motra.show();
     return app.exec();
 }
