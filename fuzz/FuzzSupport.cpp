@@ -85,52 +85,59 @@ void ensureApplication()
     static QCoreApplication app(argc, argv);
 }
 
-CaseRecord &freshRecord()
+namespace {
+
+struct FreshState
+{
+    CaseRecord record;
+    QVector<QString> values[3];
+    QVector<QString> labels[3];
+    ScaleScores scores[3];
+    FreshState()
+    {
+        for (int kind = Parent; kind <= SelfReport; ++kind) {
+            values[kind - 1] = record.answers(kind).values();
+            labels[kind - 1] = record.answers(kind).labels();
+            scores[kind - 1] = record.scores(kind);
+        }
+    }
+    void reset()
+    {
+        record.Personal = PersonalData();
+        record.Personal.resetToDefaults();
+        record.SlotValues.fill(0.0);
+        record.Opinion = QStringList();
+        for (int kind = Parent; kind <= SelfReport; ++kind) {
+            record.answers(kind).assign(values[kind - 1], labels[kind - 1]);
+            record.scores(kind) = scores[kind - 1];
+        }
+        record.setCurrentKind(Parent);
+    }
+};
+
+FreshState &freshState()
 {
     ensureApplication();
-    struct Fresh
-    {
-        CaseRecord record;
-        QVector<QString> values[3];
-        QVector<QString> labels[3];
-        ScaleScores scores[3];
-        Fresh()
-        {
-            for (int kind = Parent; kind <= SelfReport; ++kind) {
-                values[kind - 1] = record.answers(kind).values();
-                labels[kind - 1] = record.answers(kind).labels();
-                scores[kind - 1] = record.scores(kind);
-            }
-        }
-    };
-    static Fresh fresh;
-    CaseRecord &record = fresh.record;
-    record.Personal = PersonalData();
-    record.Personal.resetToDefaults();
-    record.SlotValues.fill(0.0);
-    record.Opinion.clear();
-    for (int kind = Parent; kind <= SelfReport; ++kind) {
-        record.answers(kind).assign(fresh.values[kind - 1], fresh.labels[kind - 1]);
-        record.scores(kind) = fresh.scores[kind - 1];
-    }
-    record.setCurrentKind(Parent);
-    return record;
+    static FreshState state;
+    return state;
 }
+
+} // namespace
+
+FreshRecord::FreshRecord() { freshState().reset(); }
+
+FreshRecord::~FreshRecord() { freshState().reset(); }
+
+CaseRecord &FreshRecord::record() { return freshState().record; }
 
 const ScoringFiles &demoScoringFiles(int kind)
 {
-    const auto intact
-        = [](int k) { return scoringFilesWith(k, ScoringFile::ScaleDefinitions, demoFiles(k).scaleDefinitions); };
+    const auto intact = [](int k) {
+        const DemoFiles &demo = demoFiles(k);
+        return ScoringFiles::fromBytes(k, demo.scaleDefinitions, demo.competenceNorms, demo.problemNorms);
+    };
     static const std::array<ScoringFiles, 3> files = {intact(Parent), intact(Teacher), intact(SelfReport)};
     return files[kindInfo(kind).kind - 1];
-}
-
-ScoringFiles scoringFilesWith(int kind, ScoringFile which, const QByteArray &bytes)
-{
-    const DemoFiles &demo = demoFiles(kind);
-    return ScoringFiles::fromBytes(kind, which == ScoringFile::ScaleDefinitions ? bytes : demo.scaleDefinitions,
-        which == ScoringFile::CompetenceNorms ? bytes : demo.competenceNorms,
-        which == ScoringFile::ProblemNorms ? bytes : demo.problemNorms);
 }
 
 void fillValidAnswers(CaseRecord &record)
@@ -150,8 +157,19 @@ void fillValidAnswers(CaseRecord &record)
 
 void scoreWithFiles(const ScoringFiles &files, int kind)
 {
-    CaseRecord &record = freshRecord();
-    fillValidAnswers(record);
+    // The answers are filled once; each input gets them back as shared arrays.
+    static const auto answered = [] {
+        std::array<QVector<QString>, 3> values;
+        CaseRecord record;
+        fillValidAnswers(record);
+        for (int k = Parent; k <= SelfReport; ++k)
+            values[k - 1] = record.answers(k).values();
+        return values;
+    }();
+    FreshRecord fresh;
+    CaseRecord &record = fresh.record();
+    for (int k = Parent; k <= SelfReport; ++k)
+        record.answers(k).assign(answered[k - 1], record.answers(k).labels());
     try {
         ScoreKind(record, kind, &files);
         checkResultRows(record, kind);

@@ -12,17 +12,22 @@ namespace FuzzSupport {
 // Makes the QCoreApplication the core expects, once per process (the replay test has its own).
 void ensureApplication();
 
-// The examination as a fresh start of the program holds it, the same object for every
-// input (building the answer sets costs more than most inputs).
-CaseRecord &freshRecord();
+// The examination as a fresh start of the program holds it, for one input: the same object
+// for every input (building the answer sets costs more than most inputs), put back to that
+// state when the scope begins and again when it ends. Nothing an input allocates outlives
+// it, so libFuzzer sees every allocation freed and need not hunt for a leak after each one.
+class FreshRecord
+{
+public:
+    FreshRecord();
+    ~FreshRecord();
+    FreshRecord(const FreshRecord &) = delete;
+    FreshRecord &operator=(const FreshRecord &) = delete;
+    CaseRecord &record();
+};
 
 // The demo installation's scoring files of a kind, read once (from MOTRA_DEMO_DIR).
 const ScoringFiles &demoScoringFiles(int kind);
-// Which of a kind's three scoring files an input replaces.
-enum class ScoringFile { ScaleDefinitions, CompetenceNorms, ProblemNorms };
-// The demo's scoring files of the kind with one of them replaced by the bytes.
-ScoringFiles scoringFilesWith(int kind, ScoringFile which, const QByteArray &bytes);
-
 // A record with every item answered, ready to score.
 void fillValidAnswers(CaseRecord &record);
 // Scores a fully answered record of the kind against the files and checks the invariants.

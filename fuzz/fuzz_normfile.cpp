@@ -3,7 +3,6 @@
 #include "FuzzSupport.h"
 #include "FuzzTarget.h"
 
-#include "case/MotraError.h"
 #include "scoring/ScoringFiles.h"
 
 #include <QByteArray>
@@ -15,9 +14,8 @@ MOTRA_FUZZ_TARGET(normFile)
     const int selector = data[0] % 6;
     const int kind = selector % 3 + 1;
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
-    FuzzSupport::scoreWithFiles(
-        FuzzSupport::scoringFilesWith(kind,
-            selector < 3 ? FuzzSupport::ScoringFile::CompetenceNorms : FuzzSupport::ScoringFile::ProblemNorms, bytes),
-        kind);
+    const ScoringFiles::File file
+        = selector < 3 ? ScoringFiles::File::CompetenceNorms : ScoringFiles::File::ProblemNorms;
+    FuzzSupport::scoreWithFiles(FuzzSupport::demoScoringFiles(kind).with(file, bytes), kind);
     return 0;
 }

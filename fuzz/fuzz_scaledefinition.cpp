@@ -14,6 +14,6 @@ MOTRA_FUZZ_TARGET(scaleDefinition)
     const int kind = data[0] % 3 + 1;
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     FuzzSupport::scoreWithFiles(
-        FuzzSupport::scoringFilesWith(kind, FuzzSupport::ScoringFile::ScaleDefinitions, bytes), kind);
+        FuzzSupport::demoScoringFiles(kind).with(ScoringFiles::File::ScaleDefinitions, bytes), kind);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "case/CaseRecord.h"
 #include "case/MotraError.h"
 #include "case/TextFile.h"
+#include "case/Untraced.h"
 
 #include <QVarLengthArray>
 
@@ -43,53 +44,99 @@ QString oneLine(const QString &text)
 // Rows 0..3 mirror the personal data and result rows hold scores: both are written bare.
 bool isValueOnlyRow(const KindInfo &info, int row) { return row < 4 || row >= info.firstResultRow; }
 
+// Both readers work on the file's bytes: the code page has one character per byte and its
+// delimiters ("<", "=", ">", ";", line ends) are ASCII, so splitting the bytes splits the
+// text alike, and only the pieces kept are decoded.
+
+using ByteLines = QVarLengthArray<QByteArrayView, 1024>;
+
+// Lines ended by CR LF, LF or CR, as TextFile::splitLines splits text. A plain loop, nearly
+// every byte being above CR, is quicker here than a search call per line.
+MOTRA_UNTRACED void splitByteLines(QByteArrayView bytes, ByteLines &lines)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned char c = data[i];
+        if (c > '\r' || (c != '\r' && c != '\n'))
+            continue;
+        lines.append(QByteArrayView(bytes.data() + start, i - start));
+        if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(QByteArrayView(bytes.data() + start, n - start));
+}
+
+MOTRA_UNTRACED bool isAscii(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+QString decodePiece(QByteArrayView bytes)
+{
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes); // plain ASCII reads the same in the code page
+    return TextFile::decode(bytes.toByteArray());
+}
+
+QString decodeShared(CaseTextPool &pool, QByteArrayView bytes) { return pool.get(bytes); }
+
+QByteArray encoded(const QString &text) { return TextFile::encode(text, QString()); }
+
+// The tag names, in the file's code page.
+struct TagNames
+{
+    QByteArray neve = encoded(QStringLiteral("Neve"));
+    QByteArray kodja = encoded(QStringLiteral("Kódja"));
+    QByteArray neme = encoded(QStringLiteral("Neme"));
+    QByteArray kora = encoded(QStringLiteral("Kora"));
+    QByteArray vv = encoded(QStringLiteral("Vv"));
+    QByteArray datum = encoded(QStringLiteral("Dátum"));
+    QByteArray oka = encoded(QStringLiteral("Oka"));
+    QByteArray opinion = encoded(OpinionTag);
+    std::array<QByteArray, 3> sections = {encoded(SectionTags[0]), encoded(SectionTags[1]), encoded(SectionTags[2])};
+    std::array<QByteArray, 3> yesNo = {encoded(YesNoTags[0]), encoded(YesNoTags[1]), encoded(YesNoTags[2])};
+};
+
+const TagNames &tagNames()
+{
+    static const TagNames names;
+    return names;
+}
+
 // ---- Files of other origin: read by their tags -------------------------------------------
 
 struct TagLine
 {
     bool valid = false;
-    QStringView name;
-    QStringView value;
+    QByteArrayView name;
+    QByteArrayView value;
 };
 
-TagLine parseTagLine(QStringView line)
+TagLine parseTagLine(QByteArrayView line)
 {
     TagLine tag;
-    if (!line.startsWith(QLatin1Char('<')))
+    if (!line.startsWith('<'))
         return tag;
-    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    const qsizetype equals = line.indexOf('=');
     if (equals < 0)
         return tag;
     tag.valid = true;
-    tag.name = line.mid(1, equals - 1);
+    tag.name = line.sliced(1, equals - 1);
     // The value runs to the next ">"; without one it runs to the end of the line.
-    const qsizetype close = line.indexOf(QLatin1Char('>'), equals + 1);
-    tag.value = close < 0 ? line.mid(equals + 1) : line.mid(equals + 1, close - equals - 1);
+    const qsizetype close = line.indexOf('>', equals + 1);
+    tag.value = close < 0 ? line.sliced(equals + 1) : line.sliced(equals + 1, close - equals - 1);
     return tag;
 }
 
-using TextLines = QVarLengthArray<QStringView, 1024>;
-
-// The lines of decoded text, split as TextFile::splitLines splits them.
-void splitTextLines(QStringView text, TextLines &lines)
-{
-    const QChar *data = text.data();
-    const qsizetype n = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && data[i + 1] == QLatin1Char('\n'))
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(text.mid(start));
-}
-
-void readSection(AnswerSet &set, const TextLines &lines, int start, int end, bool withLabels)
+void readSection(AnswerSet &set, const ByteLines &lines, int start, int end, bool withLabels, CaseTextPool &pool)
 {
     const KindInfo &info = kindInfo(set.kind());
     QVector<QString> values = set.values();
@@ -99,12 +146,13 @@ void readSection(AnswerSet &set, const TextLines &lines, int start, int end, boo
         const int lineIndex = start + 1 + row;
         if (lineIndex >= end || lineIndex >= lines.size())
             break;
-        const QStringView line = lines[lineIndex];
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        values[row] = (equals < 0 ? line : line.left(equals)).toString();
+        const QByteArrayView line = lines[lineIndex];
+        const qsizetype equals = line.indexOf('=');
+        values[row] = decodeShared(pool, equals < 0 ? line : line.first(equals));
         if (withLabels && row < info.firstResultRow) {
-            const qsizetype semicolon = equals < 0 ? -1 : line.indexOf(QLatin1Char(';'), equals + 1);
-            labels[row] = semicolon < 0 ? QString() : line.mid(equals + 1, semicolon - equals - 1).toString();
+            const qsizetype semicolon = equals < 0 ? -1 : line.indexOf(';', equals + 1);
+            labels[row]
+                = semicolon < 0 ? QString() : decodeShared(pool, line.sliced(equals + 1, semicolon - equals - 1));
         }
         changed = true;
     }
@@ -112,12 +160,9 @@ void readSection(AnswerSet &set, const TextLines &lines, int start, int end, boo
         set.assign(values, labels);
 }
 
-void readTaggedFile(CaseRecord &record, const QByteArray &bytes, int onlyKind)
+void readTaggedFile(CaseRecord &record, const ByteLines &lines, int onlyKind, CaseTextPool &pool)
 {
-    const QString text = TextFile::decode(bytes);
-    TextLines lines;
-    splitTextLines(text, lines);
-
+    const TagNames &names = tagNames();
     // A missing start tag counts as found on line 0.
     std::array<int, 3> sectionStart = {0, 0, 0};
     int opinionStart = 0;
@@ -127,33 +172,33 @@ void readTaggedFile(CaseRecord &record, const QByteArray &bytes, int onlyKind)
         const TagLine tag = parseTagLine(lines[index]);
         if (!tag.valid)
             continue;
-        const QStringView name = tag.name;
-        if (name == u"Neve") {
-            personal.ChildName = tag.value.toString();
-        } else if (name == u"Kódja") {
-            personal.ChildCode = tag.value.toString();
-        } else if (name == u"Vv") {
-            personal.Examiner = tag.value.toString();
-        } else if (name == u"Dátum") {
-            personal.ExamDate = tag.value.toString();
-        } else if (name == u"Oka") {
-            personal.ExamReason = tag.value.toString();
-        } else if (name == u"Kora") {
-            personal.Age = toIntOrThrow(tag.value);
-        } else if (name == u"Neme") {
-            const int sex = toIntOrThrow(tag.value);
+        const QByteArrayView name = tag.name;
+        if (name == names.neve) {
+            personal.ChildName = decodePiece(tag.value);
+        } else if (name == names.kodja) {
+            personal.ChildCode = decodePiece(tag.value);
+        } else if (name == names.vv) {
+            personal.Examiner = decodePiece(tag.value);
+        } else if (name == names.datum) {
+            personal.ExamDate = decodePiece(tag.value);
+        } else if (name == names.oka) {
+            personal.ExamReason = decodePiece(tag.value);
+        } else if (name == names.kora) {
+            personal.Age = toIntOrThrow(decodePiece(tag.value));
+        } else if (name == names.neme) {
+            const int sex = toIntOrThrow(decodePiece(tag.value));
             if (sex == 1)
                 personal.IsBoy = true;
             else if (sex == 2)
                 personal.IsBoy = false;
-        } else if (name == OpinionTag) {
+        } else if (name == names.opinion) {
             // The opinion is the file's last part and free text: a line of it that looks
             // like a tag must not overwrite the personal data or move a section.
             opinionStart = index;
             break;
         } else if (tag.value.isEmpty()) {
             for (int section = 0; section < 3; ++section) {
-                if (name == SectionTags[section])
+                if (name == names.sections[section])
                     sectionStart[section] = index;
             }
         }
@@ -161,98 +206,18 @@ void readTaggedFile(CaseRecord &record, const QByteArray &bytes, int onlyKind)
 
     const std::array<int, 3> sectionEnd = {sectionStart[1], sectionStart[2], opinionStart};
     if (onlyKind != 0) {
-        readSection(record.answers(onlyKind), lines, sectionStart[onlyKind - 1], sectionEnd[onlyKind - 1], false);
+        readSection(record.answers(onlyKind), lines, sectionStart[onlyKind - 1], sectionEnd[onlyKind - 1], false, pool);
         return;
     }
     for (int kind = Parent; kind <= SelfReport; ++kind)
-        readSection(record.answers(kind), lines, sectionStart[kind - 1], sectionEnd[kind - 1], true);
+        readSection(record.answers(kind), lines, sectionStart[kind - 1], sectionEnd[kind - 1], true, pool);
     QStringList opinion;
     for (qsizetype index = opinionStart + 1; index < lines.size(); ++index)
-        opinion.append(lines[index].toString());
+        opinion.append(decodePiece(lines[index]));
     record.Opinion = opinion;
 }
 
 // ---- Files this program wrote: read by position --------------------------------------------
-// They are recognised and read on their bytes: only the parts wanted are decoded, and the
-// code page has one character per byte.
-
-using ByteLines = QVarLengthArray<QByteArrayView, 1024>;
-
-// The same split as splitTextLines, on bytes. A plain loop, nearly every byte being above
-// CR, is quicker here than a search call per line.
-void splitByteLines(QByteArrayView bytes, ByteLines &lines)
-{
-    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const unsigned char c = data[i];
-        if (c > '\r' || (c != '\r' && c != '\n'))
-            continue;
-        lines.append(bytes.sliced(start, i - start));
-        if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(bytes.sliced(start));
-}
-
-QString decodePiece(QByteArrayView bytes)
-{
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return TextFile::decode(bytes.toByteArray());
-    }
-    return QString::fromLatin1(bytes); // plain ASCII reads the same in the code page
-}
-
-// Answers and labels come from a small vocabulary ("0", "1", "-", the menu labels), and an
-// archive read in one go repeats them in every file: equal short pieces share one string
-// instead of each cell decoding and allocating its own. A small direct-mapped table is
-// enough: a clash only costs the work it would have cost anyway.
-class SharedTexts
-{
-public:
-    QString get(QByteArrayView bytes)
-    {
-        if (bytes.isEmpty())
-            return QString();
-        if (bytes.size() > LongestShared)
-            return decodePiece(bytes);
-        // Length and the bytes at both ends tell the vocabulary's texts apart well.
-        const auto at = [&](qsizetype i) { return quint32(static_cast<unsigned char>(bytes[i])); };
-        const qsizetype last = bytes.size() - 1;
-        const quint32 hash = quint32(bytes.size()) * 0x9E3779B1u ^ at(0) * 0x85EBCA77u
-            ^ at(qMin<qsizetype>(1, last)) * 0xC2B2AE3Du ^ at(last) * 0x27D4EB2Fu
-            ^ at(qMax<qsizetype>(0, last - 1)) * 0x165667B1u;
-        Slot &slot = m_slots[hash % SlotCount];
-        if (slot.length != bytes.size() || std::memcmp(slot.bytes, bytes.data(), size_t(bytes.size())) != 0) {
-            slot.length = bytes.size();
-            std::memcpy(slot.bytes, bytes.data(), size_t(bytes.size()));
-            slot.text = decodePiece(bytes);
-        }
-        return slot.text;
-    }
-
-private:
-    static constexpr qsizetype LongestShared = 48;
-    static constexpr quint32 SlotCount = 1021;
-    struct Slot
-    {
-        qsizetype length = -1;
-        char bytes[LongestShared];
-        QString text;
-    };
-    std::array<Slot, SlotCount> m_slots;
-};
-
-SharedTexts &sharedTexts()
-{
-    // One per thread: archives are read by several threads at once.
-    thread_local SharedTexts texts;
-    return texts;
-}
 
 // The tag lines of the layout, in the file's code page.
 struct OwnLayoutTags
@@ -311,10 +276,9 @@ bool hasOwnLayout(const ByteLines &lines)
     return isTagLine(lines[tags.lines[3]], tags.opinion);
 }
 
-void readOwnSection(AnswerSet &set, const ByteLines &lines, int tagLine, bool withLabels)
+void readOwnSection(AnswerSet &set, const ByteLines &lines, int tagLine, bool withLabels, CaseTextPool &pool)
 {
     const KindInfo &info = kindInfo(set.kind());
-    SharedTexts &texts = sharedTexts();
     // Every value is in the file: a new array, handed over whole. Result rows carry no label
     // in the file and keep theirs, as the tag scan leaves them.
     QVector<QString> values(set.size());
@@ -322,16 +286,16 @@ void readOwnSection(AnswerSet &set, const ByteLines &lines, int tagLine, bool wi
     for (int row = 0; row < set.size(); ++row) {
         const QByteArrayView line = lines[tagLine + 1 + row];
         if (isValueOnlyRow(info, row)) {
-            values[row] = texts.get(line);
+            values[row] = decodeShared(pool, line);
             if (withLabels && row < info.firstResultRow)
                 labels[row] = QString();
             continue;
         }
         // value "=" label ";": the label is a menu caption's, which holds no "=".
         const qsizetype equals = line.endsWith(';') ? line.lastIndexOf('=') : -1;
-        values[row] = texts.get(equals < 0 ? line : line.first(equals));
+        values[row] = decodeShared(pool, equals < 0 ? line : line.first(equals));
         if (withLabels)
-            labels[row] = equals < 0 ? QString() : texts.get(line.sliced(equals + 1).chopped(1));
+            labels[row] = equals < 0 ? QString() : decodeShared(pool, line.sliced(equals + 1).chopped(1));
     }
     if (withLabels)
         set.assign(std::move(values), std::move(labels));
@@ -339,7 +303,7 @@ void readOwnSection(AnswerSet &set, const ByteLines &lines, int tagLine, bool wi
         set.assign(std::move(values), set.labels());
 }
 
-void readOwnLayout(CaseRecord &record, const ByteLines &lines, int onlyKind)
+void readOwnLayout(CaseRecord &record, const ByteLines &lines, int onlyKind, CaseTextPool &pool)
 {
     const OwnLayoutTags &tags = ownLayoutTags();
     // Everything between the tag's "=" and the line's last ">".
@@ -361,11 +325,11 @@ void readOwnLayout(CaseRecord &record, const ByteLines &lines, int onlyKind)
     personal.ExamReason = value(10);
 
     if (onlyKind != 0) {
-        readOwnSection(record.answers(onlyKind), lines, tags.lines[onlyKind - 1], false);
+        readOwnSection(record.answers(onlyKind), lines, tags.lines[onlyKind - 1], false, pool);
         return;
     }
     for (int kind = Parent; kind <= SelfReport; ++kind)
-        readOwnSection(record.answers(kind), lines, tags.lines[kind - 1], true);
+        readOwnSection(record.answers(kind), lines, tags.lines[kind - 1], true, pool);
     QStringList opinion;
     opinion.reserve(lines.size() - tags.lines[3] - 1);
     for (qsizetype line = tags.lines[3] + 1; line < lines.size(); ++line)
@@ -427,12 +391,54 @@ void readCaseFile(CaseRecord &record, const QString &hostFile)
     readCaseFileBytes(record, TextFile::readBytes(hostFile));
 }
 
-void readCaseFileBytes(CaseRecord &record, const QByteArray &bytes, int onlyKind)
+void readCaseFileBytes(CaseRecord &record, const QByteArray &bytes, int onlyKind, CaseTextPool *pool)
 {
+    // Even one file repeats its answers ("0", "1", the labels) hundreds of times.
+    std::unique_ptr<CaseTextPool> ownPool;
+    if (!pool) {
+        ownPool = std::make_unique<CaseTextPool>(61);
+        pool = ownPool.get();
+    }
     ByteLines lines;
     splitByteLines(bytes, lines);
     if (hasOwnLayout(lines))
-        readOwnLayout(record, lines, onlyKind);
+        readOwnLayout(record, lines, onlyKind, *pool);
     else
-        readTaggedFile(record, bytes, onlyKind);
+        readTaggedFile(record, lines, onlyKind, *pool);
+}
+
+// Answers and labels come from a small vocabulary ("0", "1", "-", the menu labels). A small
+// direct-mapped table is enough: a clash only costs the work it would have cost anyway.
+struct CaseTextPool::Slot
+{
+    qsizetype length = -1;
+    char bytes[CaseTextPool::LongestShared];
+    QString text;
+};
+
+CaseTextPool::CaseTextPool(int slotCount)
+    : m_slotCount(quint32(qMax(1, slotCount))), m_slots(std::make_unique<Slot[]>(m_slotCount))
+{ }
+
+CaseTextPool::~CaseTextPool() = default;
+
+QString CaseTextPool::get(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return QString();
+    if (bytes.size() > LongestShared)
+        return decodePiece(bytes);
+    // Length and the bytes at both ends tell the vocabulary's texts apart well.
+    const auto at = [&](qsizetype i) { return quint32(static_cast<unsigned char>(bytes[i])); };
+    const qsizetype last = bytes.size() - 1;
+    const quint32 hash = quint32(bytes.size()) * 0x9E3779B1u ^ at(0) * 0x85EBCA77u
+        ^ at(qMin<qsizetype>(1, last)) * 0xC2B2AE3Du ^ at(last) * 0x27D4EB2Fu
+        ^ at(qMax<qsizetype>(0, last - 1)) * 0x165667B1u;
+    Slot &slot = m_slots[hash % m_slotCount];
+    if (slot.length != bytes.size() || std::memcmp(slot.bytes, bytes.data(), size_t(bytes.size())) != 0) {
+        slot.length = bytes.size();
+        std::memcpy(slot.bytes, bytes.data(), size_t(bytes.size()));
+        slot.text = decodePiece(bytes);
+    }
+    return slot.text;
 }

@@ -2,6 +2,7 @@
 
 #include "case/HostPath.h"
 #include "case/MotraError.h"
+#include "case/Untraced.h"
 
 #include <QDir>
 #include <QFile>
@@ -197,17 +198,23 @@ static QString describeUnencodable(const QString &text, const QString &where)
     return QStringLiteral("A szöveg nem írható a Windows-1250 kódlapú \"%1\" fájlba.").arg(shownWhere);
 }
 
+namespace {
+
+MOTRA_UNTRACED bool isAscii(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QByteArray encode(const QString &text, const QString &where)
 {
     // Plain ASCII, most of what the program writes, is the same in the code page.
-    bool ascii = true;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii)
+    if (isAscii(text))
         return text.toLatin1();
     QStringEncoder encoder(CodePage);
     QByteArray bytes = encoder.encode(text);
@@ -216,7 +223,7 @@ QByteArray encode(const QString &text, const QString &where)
     return bytes;
 }
 
-QStringList splitLines(const QString &text)
+MOTRA_UNTRACED QStringList splitLines(const QString &text)
 {
     QStringList lines;
     qsizetype start = 0;

@@ -4,6 +4,7 @@
 #include "case/HostPath.h"
 #include "case/MotraError.h"
 #include "case/TextFile.h"
+#include "case/Untraced.h"
 #include "case/VisibleText.h"
 #include "case/Questionnaire.h"
 #include "scoring/ScorerData.h"
@@ -63,7 +64,7 @@ ScaleDefinitionReader::ScaleDefinitionReader(int kind, const QByteArray &bytes)
     : m_kind(kindInfo(kind).kind), m_fixedPath(FixedPaths::scaleDefinitionFile(m_kind)), m_bytes(bytes)
 { }
 
-void ScaleDefinitionReader::skipLine()
+MOTRA_UNTRACED void ScaleDefinitionReader::skipLine()
 {
     while (m_pos < m_bytes.size() && !isLineEnd(m_bytes[m_pos]))
         ++m_pos;
@@ -73,13 +74,13 @@ void ScaleDefinitionReader::skipLine()
         ++m_pos;
 }
 
-void ScaleDefinitionReader::skipBlanks()
+MOTRA_UNTRACED void ScaleDefinitionReader::skipBlanks()
 {
     while (m_pos < m_bytes.size() && (isBlank(m_bytes[m_pos]) || isLineEnd(m_bytes[m_pos])))
         ++m_pos;
 }
 
-QByteArrayView ScaleDefinitionReader::nextToken()
+MOTRA_UNTRACED QByteArrayView ScaleDefinitionReader::nextToken()
 {
     skipBlanks();
     const qsizetype start = m_pos;

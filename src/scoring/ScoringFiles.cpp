@@ -34,10 +34,29 @@ ScoringFiles ScoringFiles::fromBytes(
     int kind, const QByteArray &scaleDefinitions, const QByteArray &competenceNorms, const QByteArray &problemNorms)
 {
     ScoringFiles files(kindInfo(kind).kind);
-    const int k = files.m_kind;
-    files.m_scaleDefinitions.content.emplace(ScaleDefinitionReader::preparsed(k, scaleDefinitions, ParsedScales));
-    loadInto(files.m_competenceNorms, [&] { return NormFile(FixedPaths::competenceNormFile(k), competenceNorms); });
-    loadInto(files.m_problemNorms, [&] { return NormFile(FixedPaths::problemNormFile(k), problemNorms); });
+    files.m_scaleDefinitions.content.emplace(
+        ScaleDefinitionReader::preparsed(files.m_kind, scaleDefinitions, ParsedScales));
+    return files.with(File::CompetenceNorms, competenceNorms).with(File::ProblemNorms, problemNorms);
+}
+
+ScoringFiles ScoringFiles::with(File file, const QByteArray &bytes) const
+{
+    ScoringFiles files = *this;
+    const int k = m_kind;
+    switch (file) {
+    case File::ScaleDefinitions:
+        files.m_scaleDefinitions = {};
+        files.m_scaleDefinitions.content.emplace(ScaleDefinitionReader::preparsed(k, bytes, ParsedScales));
+        break;
+    case File::CompetenceNorms:
+        files.m_competenceNorms = {};
+        loadInto(files.m_competenceNorms, [&] { return NormFile(FixedPaths::competenceNormFile(k), bytes); });
+        break;
+    case File::ProblemNorms:
+        files.m_problemNorms = {};
+        loadInto(files.m_problemNorms, [&] { return NormFile(FixedPaths::problemNormFile(k), bytes); });
+        break;
+    }
     return files;
 }
 

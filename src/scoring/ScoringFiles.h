@@ -24,6 +24,11 @@ public:
     static ScoringFiles fromBytes(int kind, const QByteArray &scaleDefinitions, const QByteArray &competenceNorms,
         const QByteArray &problemNorms);
 
+    // Which of the three files.
+    enum class File { ScaleDefinitions, CompetenceNorms, ProblemNorms };
+    // A copy with one file's content replaced by the bytes (the other two shared).
+    ScoringFiles with(File file, const QByteArray &bytes) const;
+
     int kind() const { return m_kind; }
     // A fresh reader at the first scale; throws the file's failure.
     ScaleDefinitionReader scaleDefinitions() const;

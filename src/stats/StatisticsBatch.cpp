@@ -57,8 +57,11 @@ public:
         return m_record;
     }
 
+    CaseTextPool &texts() { return m_texts; }
+
 private:
     CaseRecord m_record;
+    CaseTextPool m_texts;
     QVector<QString> m_values[3];
     QVector<QString> m_labels[3];
 };
@@ -74,7 +77,7 @@ FileResult processFile(CleanRecord &clean, const ScoringFiles &scoringFiles, int
     result.file = file;
     CaseRecord &record = clean.reset(kind);
     try {
-        readCaseFileBytes(record, TextFile::readBytes(file, MaxCaseFileBytes), kind);
+        readCaseFileBytes(record, TextFile::readBytes(file, MaxCaseFileBytes), kind, &clean.texts());
     } catch (const MotraError &error) {
         // A file failure names the file already; a value that does not convert does not.
         result.failure = error.cause() == MotraError::Cause::Other ? error.withLine(caseFileLine(file)).message()
