@@ -1,4 +1,5 @@
 #include "app/TMegnyitForm.h"
+#include "ui/DeferredBuild.h"
 
 #include "app/PreviewPanel.h"
 #include "app/TLastEdForm.h"
@@ -73,7 +74,11 @@ TMegnyitForm::TMegnyitForm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("TMegnyitForm"));
     setWindowTitle(Caption);
     setModal(true);
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TMegnyitForm::FormCreate()
+{
     DriveComboBox1 = new QComboBox(this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
     BitBtn1 = new QToolButton(this);

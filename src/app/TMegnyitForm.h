@@ -111,4 +111,8 @@ private:
     QStringListModel *m_files = nullptr;
     QStringListModel *m_lines = nullptr;
     bool m_settingDrive = false;
+
+private:
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };
