@@ -117,7 +117,8 @@ void TCsatDiagForm::FormActivate()
 
 void TCsatDiagForm::Memo1Change()
 {
-    // Loading the instructions is no edit of them.
+    // Every edit of the user's is written; loading the instructions is none (writing then
+    // would replace the notes kept in csat.txt with the instructions at each showing).
     if (m_loading)
         return;
     try {
