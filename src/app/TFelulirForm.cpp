@@ -1,6 +1,6 @@
 #include "app/TFelulirForm.h"
-#include "ui/DeferredBuild.h"
 
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QGridLayout>

@@ -1,11 +1,11 @@
 #include "app/THelpForm.h"
-#include "ui/DeferredBuild.h"
 
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
 #include "case/MotraError.h"
 #include "case/TextFile.h"
 #include "reports/MemoLines.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QApplication>

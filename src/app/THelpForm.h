@@ -52,7 +52,6 @@ private:
     // reload the panes over the user's text.
     bool m_keepTextOnActivate = false;
 
-private:
     // The controls, built when the window is first needed (see DeferredBuild).
     void FormCreate();
 };

@@ -1,4 +1,5 @@
 #include "app/TKalendForm.h"
+
 #include "ui/DeferredBuild.h"
 
 #include <QGridLayout>

@@ -71,7 +71,6 @@ private:
     int m_month;
     int m_day;
 
-private:
     // The controls, built when the window is first needed (see DeferredBuild).
     void FormCreate();
 };

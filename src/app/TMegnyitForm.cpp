@@ -1,5 +1,4 @@
 #include "app/TMegnyitForm.h"
-#include "ui/DeferredBuild.h"
 
 #include "app/PreviewPanel.h"
 #include "app/TLastEdForm.h"
@@ -9,6 +8,7 @@
 #include "case/MotraError.h"
 #include "case/Questionnaire.h"
 #include "charts/ProfilePreview.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 

@@ -1,8 +1,8 @@
 #include "app/TPwForm.h"
-#include "ui/DeferredBuild.h"
 
 #include "case/MotraError.h"
 #include "case/PasswordFile.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/PasswordField.h"
 

@@ -44,7 +44,6 @@ private:
     QString &m_programPassword;
     bool m_fileUsable = false;
 
-private:
     // The controls, built when the window is first needed (see DeferredBuild).
     void FormCreate();
 };

@@ -1,5 +1,4 @@
 #include "app/TSzemAdForm.h"
-#include "ui/DeferredBuild.h"
 
 #include "app/ListComboBox.h"
 #include "app/TMainForm.h"
@@ -8,6 +7,7 @@
 #include "case/FixedPaths.h"
 #include "case/ListFiles.h"
 #include "case/MotraError.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 

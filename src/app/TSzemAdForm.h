@@ -89,7 +89,6 @@ private:
     bool m_captionShown = true;
     bool m_filling = false;
 
-private:
     // The controls, built when the window is first needed (see DeferredBuild).
     void FormCreate();
 };

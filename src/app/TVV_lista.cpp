@@ -1,9 +1,9 @@
 #include "app/TVV_lista.h"
-#include "ui/DeferredBuild.h"
 
 #include "case/FixedPaths.h"
 #include "case/ListFiles.h"
 #include "case/MotraError.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QPlainTextEdit>

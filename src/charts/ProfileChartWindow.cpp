@@ -1,5 +1,4 @@
 #include "charts/ProfileChartWindow.h"
-#include "ui/DeferredBuild.h"
 
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
@@ -11,6 +10,7 @@
 #include "charts/ProfileChart.h"
 #include "charts/ScaleItemList.h"
 #include "charts/TSkalaForm.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 

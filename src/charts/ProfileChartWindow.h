@@ -68,7 +68,6 @@ private:
     QVector<ChartBar *> m_bars;
     QButtonGroup *m_modes = nullptr;
 
-private:
     // The controls, built when the window is first needed (see DeferredBuild).
     void FormCreate();
 };

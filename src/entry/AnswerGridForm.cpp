@@ -1,5 +1,4 @@
 #include "entry/AnswerGridForm.h"
-#include "ui/DeferredBuild.h"
 
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
@@ -8,6 +7,7 @@
 #include "entry/AnswerGridDelegate.h"
 #include "entry/ZeroFill.h"
 #include "scoring/ScoringDriver.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "entry/TTanarForm.h"
-#include "ui/DeferredBuild.h"
 
 #include "case/Questionnaire.h"
+#include "ui/DeferredBuild.h"
 
 namespace {
 AnswerGridForm::FormData teacherData()

@@ -1,5 +1,4 @@
 #include "reports/TCsatDiagForm.h"
-#include "ui/DeferredBuild.h"
 
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
@@ -7,6 +6,7 @@
 #include "case/TextFile.h"
 #include "reports/MemoLines.h"
 #include "reports/WordReport.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QFontDatabase>

@@ -46,7 +46,6 @@ private:
     bool m_loading = false;
     bool m_saveFailureShown = false;
 
-private:
     // The controls, built when the window is first needed (see DeferredBuild).
     void FormCreate();
 };

@@ -1,4 +1,5 @@
 #include "reports/TEzAzForm.h"
+
 #include "ui/DeferredBuild.h"
 
 #include <QGridLayout>

@@ -1,5 +1,4 @@
 #include "reports/TWordCsatForm.h"
-#include "ui/DeferredBuild.h"
 
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
@@ -8,6 +7,7 @@
 #include "case/TextFile.h"
 #include "reports/MemoLines.h"
 #include "reports/WordReport.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QHBoxLayout>

@@ -52,7 +52,6 @@ private:
     CaseRecord &m_record;
     QDialog *m_linkDialog = nullptr;
 
-private:
     // The controls, built when the window is first needed (see DeferredBuild).
     void FormCreate();
 };
