@@ -43,4 +43,8 @@ protected:
 private:
     QString &m_programPassword;
     bool m_fileUsable = false;
+
+private:
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

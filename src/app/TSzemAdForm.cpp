@@ -1,4 +1,5 @@
 #include "app/TSzemAdForm.h"
+#include "ui/DeferredBuild.h"
 
 #include "app/ListComboBox.h"
 #include "app/TMainForm.h"
@@ -57,7 +58,11 @@ TSzemAdForm::TSzemAdForm(CaseRecord &record, QWidget *parent) : QDialog(parent),
     setObjectName(QStringLiteral("TSzemAdForm"));
     setWindowTitle(Caption);
     setModal(true);
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TSzemAdForm::FormCreate()
+{
     Edit1 = new QLineEdit;
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit2 = new QLineEdit;

@@ -88,4 +88,8 @@ private:
     bool m_shapeCircle = true;
     bool m_captionShown = true;
     bool m_filling = false;
+
+private:
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

@@ -67,4 +67,8 @@ private:
     QLabel *m_image = nullptr;
     QVector<ChartBar *> m_bars;
     QButtonGroup *m_modes = nullptr;
+
+private:
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

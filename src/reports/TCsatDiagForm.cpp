@@ -1,4 +1,5 @@
 #include "reports/TCsatDiagForm.h"
+#include "ui/DeferredBuild.h"
 
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
@@ -36,7 +37,11 @@ TCsatDiagForm::TCsatDiagForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TCsatDiagForm"));
     setWindowTitle(QStringLiteral("Csatolások"));
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TCsatDiagForm::FormCreate()
+{
     Label1 = new QLabel(QStringLiteral("Forrásfájl"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(QStringLiteral("Típus"), this);

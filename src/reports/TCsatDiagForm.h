@@ -45,4 +45,8 @@ private:
     QDialog *m_closingNote = nullptr;
     bool m_loading = false;
     bool m_saveFailureShown = false;
+
+private:
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

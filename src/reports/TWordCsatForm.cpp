@@ -1,4 +1,5 @@
 #include "reports/TWordCsatForm.h"
+#include "ui/DeferredBuild.h"
 
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
@@ -24,7 +25,11 @@ TWordCsatForm::TWordCsatForm(CaseRecord &record, QWidget *parent) : QDialog(pare
 {
     setObjectName(QStringLiteral("TWordCsatForm"));
     setWindowTitle(QStringLiteral("MOTRA jkv. szerkesztése WINWORD-del"));
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TWordCsatForm::FormCreate()
+{
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setNativeMenuBar(false);

@@ -51,4 +51,8 @@ protected:
 private:
     CaseRecord &m_record;
     QDialog *m_linkDialog = nullptr;
+
+private:
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };
