@@ -602,18 +602,7 @@ void TMainForm::NewExamination()
     } catch (const MotraError &error) {
         reportError(error);
     }
-    m_record.startNewExamination();
-    // The previous child's answer labels, scale scores and opinion must not reach the next
-    // report or statistics line: a questionnaire the new child has not done shows zeros,
-    // as after the program's start.
-    for (int kind = Parent; kind <= SelfReport; ++kind) {
-        m_record.answers(kind).resetLabels();
-        ScaleScores &scores = m_record.scores(kind);
-        scores.RawScores.fill(0.0);
-        scores.TScores.fill(0);
-    }
-    m_record.SlotValues.fill(0.0);
-    m_record.Opinion.clear();
+    m_record.startNextChild();
     reloadOpinionWindow();
     try {
         writeOpinionFile(m_record);

@@ -32,6 +32,19 @@ void CaseRecord::startNewExamination()
     Personal.resetToDefaults();
 }
 
+void CaseRecord::startNextChild()
+{
+    startNewExamination();
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
+        answers(kind).resetLabels();
+        ScaleScores &kindScores = scores(kind);
+        kindScores.RawScores.fill(0.0);
+        kindScores.TScores.fill(0);
+    }
+    SlotValues.fill(0.0);
+    Opinion.clear();
+}
+
 void CaseRecord::copyPersonalDataToAnswerSets()
 {
     for (int kind = Parent; kind <= SelfReport; ++kind) {

@@ -56,6 +56,11 @@ public:
     // New examination: every value cell emptied, "***" in every result row, personal data
     // back to the defaults. Scale scores, labels and opinion are left as they are.
     void startNewExamination();
+    // New for the next child: startNewExamination, and nothing of the previous child kept
+    // for the next report or statistics line either: every answer label "-", scale scores
+    // and slot values zero (a questionnaire not done shows zeros, as after the start), no
+    // opinion.
+    void startNextChild();
     // Copies name, code, sex code and age into rows 0..3 of all three answer sets.
     void copyPersonalDataToAnswerSets();
 

@@ -146,6 +146,7 @@ private slots:
     void missingFile();
     void lineBreaksStayOnTheirLine();
     void unencodableKeepsOldFile();
+    void nextChildKeepsNothing();
 };
 
 void TestCaseFile::roundTrip()
@@ -674,6 +675,33 @@ void TestCaseFile::unencodableKeepsOldFile()
     QFile after(path);
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), oldBytes);
+}
+
+// New for the next child: the record holds nothing of the examination before it, as if
+// started fresh; only examiner, date and reason carry over.
+void TestCaseFile::nextChildKeepsNothing()
+{
+    CaseRecord record;
+    fillRecord(record);
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
+        record.scores(kind).RawScores.fill(7.5);
+        record.scores(kind).TScores.fill(70);
+    }
+    record.SlotValues.fill(3.0);
+    record.startNextChild();
+
+    CaseRecord fresh;
+    fresh.startNewExamination();
+    fresh.Personal.Examiner = QStringLiteral("Dr. Őry Ödön");
+    fresh.Personal.ExamDate = QStringLiteral("2004.3.15.");
+    fresh.Personal.ExamReason = QStringLiteral("figyelem; magatartás (iskola)");
+    QCOMPARE(caseFileLines(record), caseFileLines(fresh));
+    for (int kind = Parent; kind <= SelfReport; ++kind) {
+        QCOMPARE(record.answers(kind).labels(), fresh.answers(kind).labels());
+        QCOMPARE(record.scores(kind).RawScores, fresh.scores(kind).RawScores);
+        QCOMPARE(record.scores(kind).TScores, fresh.scores(kind).TScores);
+    }
+    QVERIFY(record.SlotValues == fresh.SlotValues);
 }
 
 QTEST_GUILESS_MAIN(TestCaseFile)

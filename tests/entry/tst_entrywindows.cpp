@@ -639,7 +639,7 @@ void TestEntryWindows::teacherEnterMovesDown()
     form.selectRow(30);
     QVERIFY(form.StringGrid1KeyPress(QLatin1Char('\r')));
     QCOMPARE(form.selectedRow(), 31);
-    // In an item row the row's menu then pops up at the last press point.
+    // In an item row the row's menu then pops up, at the selected cell.
     QCOMPARE(m_seam.menusShown, QStringList{"PopupMenu17"});
     QTest::keyClick(form.StringGrid1, Qt::Key_Return);
     QCOMPARE(form.selectedRow(), 32);

@@ -10,6 +10,7 @@
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
 #include "case/TextFile.h"
+#include "case/WordCopy.h"
 #include "charts/TSkalaForm.h"
 #include "entry/AnswerGridForm.h"
 #include "entry/ZeroFill.h"
@@ -28,54 +29,11 @@ class TestExamination : public QObject
 {
     Q_OBJECT
 private slots:
-    void unlockAndStartAnExamination();
     void firstExamination();
     void secondChildAfterTheFirst();
     void cancelPaths_data();
     void cancelPaths();
 };
-
-void TestExamination::unlockAndStartAnExamination()
-{
-    StoryProgram program(false);
-    TMainForm *main = program.main;
-    CaseRecord &record = program.app.record();
-
-    program.typePassword(QStringLiteral("654321"));
-    QCOMPARE(main->Edit2->displayText(), QStringLiteral("******"));
-    QVERIFY(main->isLocked());
-    QVERIFY(main->Panel2->isVisible());
-    program.typePassword(QStringLiteral("123456"));
-    QVERIFY(!main->isLocked());
-    QVERIFY(main->Panel1->isVisible());
-
-    ScriptedUser user;
-    user.expect(QStringLiteral("TSzemAdForm"))
-        .expectField(QStringLiteral("Edit1"), QStringLiteral("Név Nélkül"))
-        .type(QStringLiteral("Edit1"), QStringLiteral("Kovács Ödön Győző"))
-        .type(QStringLiteral("Edit2"), QStringLiteral("ko-17"))
-        .expectField(QStringLiteral("Edit2"), QStringLiteral("KO-17"))
-        .click(QStringLiteral("lány"))
-        .type(QStringLiteral("LMDSpinEdit1"), QStringLiteral("9"))
-        .pick(QStringLiteral("ComboBox2"), QStringLiteral("Szabó Péter"))
-        .click(QStringLiteral("rendben"));
-    QVERIFY2(user.run([&] { ScriptedUser::clickWidget(main->Image3); }), user.why());
-
-    QCOMPARE(main->windowTitle(), QStringLiteral("Ostravine MOTRA (KO-17)"));
-    QCOMPARE(record.Personal.ChildName, QStringLiteral("Kovács Ödön Győző"));
-    QCOMPARE(record.Personal.ChildCode, QStringLiteral("KO-17"));
-    QVERIFY(!record.Personal.IsBoy);
-    QCOMPARE(record.Personal.Age, 9);
-    QCOMPARE(record.Personal.Examiner, QStringLiteral("Szabó Péter"));
-    QCOMPARE(main->NevLabel->text(), QStringLiteral("neve: Kovács Ödön Győző"));
-    QCOMPARE(record.answers(Parent).valueText(2), QStringLiteral("2"));
-
-    // "Nem" to the exit question keeps the program running.
-    user.expectMessage(QStringLiteral("MOTRA: Ki akar lépni a programból?")).click(QStringLiteral("Nem"));
-    QVERIFY2(user.run([&] { main->close(); }), user.why());
-    QVERIFY(main->isVisible());
-    QVERIFY(program.desktop.documents.isEmpty());
-}
 
 namespace {
 const QString Grid = QStringLiteral("StringGrid1");
@@ -86,17 +44,18 @@ const auto closeWindow = [](QWidget *w) { w->close(); };
 const QList<QPair<int, QString>> ParentAnswers = {{4, "4"}, {5, "1"}, {6, "5"}, {7, "1"}, {8, "1"}, {9, "2"}, {65, "1"},
     {66, "2"}, {67, "fél a sötétben"}, {68, "0"}, {69, "2"}};
 
-// The examination the story makes, built by the core alone: New, the personal data, the
-// answers, the zero fill and the scorer.
-void buildExpected(CaseRecord &expected, const CaseRecord &shown)
+// The examination a story makes, built by the core alone: New for the next child, the
+// personal data shown, the parent answers and the zero fill of the questionnaires up to
+// lastFilled.
+void buildExpected(
+    CaseRecord &expected, const CaseRecord &shown, const QList<QPair<int, QString>> &parentAnswers, int lastFilled)
 {
-    expected.startNewExamination();
+    expected.startNextChild();
     expected.Personal = shown.Personal;
     expected.copyPersonalDataToAnswerSets();
-    for (const auto &[row, value] : ParentAnswers)
+    for (const auto &[row, value] : parentAnswers)
         expected.answers(Parent).setValueText(row, value);
-    expected.answers(Teacher).setValueText(24, QStringLiteral("2"));
-    for (int kind = Parent; kind <= SelfReport; ++kind)
+    for (int kind = Parent; kind <= lastFilled; ++kind)
         fillSymptomRowsWithZero(expected.answers(kind));
 }
 } // namespace
@@ -107,6 +66,7 @@ void TestExamination::firstExamination()
     TMainForm *main = program.main;
     CaseRecord &record = program.app.record();
     program.typePassword(QStringLiteral("111111"));
+    QCOMPARE(main->Edit2->displayText(), QStringLiteral("******"));
     QVERIFY(main->isLocked());
     program.typePassword(QStringLiteral("123456"));
     QVERIFY(!main->isLocked());
@@ -236,7 +196,8 @@ void TestExamination::firstExamination()
 
     // What the core makes of the same answers is what the program showed and saved.
     CaseRecord expected;
-    buildExpected(expected, record);
+    buildExpected(expected, record, ParentAnswers, SelfReport);
+    expected.answers(Teacher).setValueText(24, QStringLiteral("2"));
     QCOMPARE(expected.Personal.ChildName, QStringLiteral("Kovács Ödön Győző"));
     QCOMPARE(expected.Personal.ExamDate, examDate);
     QCOMPARE(expected.Personal.Examiner, QStringLiteral("Szabó Péter"));
@@ -335,6 +296,9 @@ void TestExamination::secondChildAfterTheFirst()
     CaseRecord second;
     readCaseFile(second, program.installation.path(FixedPaths::caseFile(QStringLiteral("MASODIK"))));
     QVERIFY(second.Opinion.isEmpty());
+    // New emptied the opinion files the word-processor template shows.
+    QCOMPARE(program.installation.readBytes(FixedPaths::OpinionText), QByteArray());
+    QCOMPARE(program.installation.readBytes(WordCopy::OpinionText), WordCopy::bytes({}));
     const AnswerSet &teacher = second.answers(Teacher);
     for (int row = 4; row < kindInfo(Teacher).firstResultRow; ++row)
         QCOMPARE(teacher.valueText(row), QString());
@@ -345,11 +309,7 @@ void TestExamination::secondChildAfterTheFirst()
     const QStringList summary = TextFile::readLines(program.installation.path(FixedPaths::SummaryStatFile));
     QVERIFY(summary.last().startsWith(QStringLiteral("MASODIK\t")));
     CaseRecord expected;
-    expected.startNewExamination();
-    expected.Personal = record.Personal;
-    expected.copyPersonalDataToAnswerSets();
-    expected.answers(Parent).setValueText(65, QStringLiteral("2"));
-    fillSymptomRowsWithZero(expected.answers(Parent));
+    buildExpected(expected, record, {{65, QStringLiteral("2")}}, Parent);
     ScoreKind(expected, Parent);
     QCOMPARE(summary.last(), TextFile::splitLines(StatisticsLine(expected)).first());
 }

@@ -12,12 +12,14 @@
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
 #include "case/TextFile.h"
+#include "case/WordCopy.h"
 #include "entry/AnswerGridForm.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <array>
@@ -30,6 +32,7 @@ class TestOpenExamination : public QObject
 {
     Q_OBJECT
 private slots:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("commitData|closeEditor"))); }
     void openChangeSaveAndReopen();
     void commandLineStartWalks();
 };
@@ -137,6 +140,14 @@ void TestOpenExamination::openChangeSaveAndReopen()
             })
         .click(QStringLiteral("rendben"));
     user.expect(QStringLiteral("TSzemAdForm"))
+        .verify(QStringLiteral("the opinion files hold its opinion before the walk reaches it"),
+            [&](QWidget *) {
+                const QByteArray text = inst.readBytes(FixedPaths::OpinionText);
+                return !record.Opinion.isEmpty() && TextFile::splitLines(TextFile::decode(text)) == record.Opinion
+                        && inst.readBytes(WordCopy::OpinionText) == WordCopy::bytes(record.Opinion)
+                    ? QString()
+                    : QStringLiteral("not the opened opinion: ") + TextFile::decode(text);
+            })
         .expectField(QStringLiteral("Edit1"), QStringLiteral("Bemutató Dóra"))
         .expectField(QStringLiteral("Edit2"), QStringLiteral("DEMO04"))
         .click(QStringLiteral("rendben"));
