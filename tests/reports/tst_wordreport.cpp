@@ -357,7 +357,11 @@ void TestWordReport::exchangeTextsKeepUtf8Copies()
 
     CaseRecord record;
     record.Opinion = QStringList{QStringLiteral("Első ő, ű."), QString()};
+    // The copy is saved as every replaced file: an interrupted save's leftover goes with it.
+    const QString leftover = inst.path(WordCopy::OpinionText) + QStringLiteral(".XyZ1ab");
+    QVERIFY(QFile(leftover).open(QIODevice::WriteOnly));
     writeOpinionFile(record);
+    QVERIFY(!QFileInfo::exists(leftover));
     QCOMPARE(inst.readBytes(FixedPaths::OpinionText), QByteArray("Els\xf5 \xf5, \xfb.\r\n\r\n"));
     QCOMPARE(
         inst.readBytes(WordCopy::OpinionText), QByteArray("\xef\xbb\xbf") + "Els\xc5\x91 \xc5\x91, \xc5\xb1.\r\n\r\n");
