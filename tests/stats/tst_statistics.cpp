@@ -21,8 +21,17 @@ class TestStatistics : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
-    void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        m_notices.clear();
+        TextFile::setNoticeReporter([this](const QString &text) { m_notices << text; });
+    }
+    void cleanupTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        TextFile::setNoticeReporter({});
+    }
 
     void lineFieldCounts_data();
     void lineFieldCounts();
@@ -47,6 +56,8 @@ private slots:
     void summaryFileThatIsAFifo();
 
 private:
+    QStringList m_notices;
+
     static QByteArray readAll(const QString &path)
     {
         QFile file(path);
@@ -257,6 +268,11 @@ void TestStatistics::attachTwiceRefused()
     // The new record stands on a line of its own, whole.
     const QByteArray once = start + (tail.isEmpty() ? "" : "\r\n") + StatisticsLine(record).toLatin1();
     QCOMPARE(inst.readBytes(file), once);
+    // A cut last line is not taken in silence.
+    QCOMPARE(m_notices.size(), tail.isEmpty() ? 0 : 1);
+    if (!tail.isEmpty())
+        QVERIFY2(
+            m_notices.first().contains(file + QStringLiteral("\" fájl utolsó sora")), qPrintable(m_notices.first()));
     QVERIFY(!attachToStatisticsFile(record, QStringLiteral("minta.DA2")));
     QCOMPARE(inst.readBytes(file), once);
 }
@@ -345,6 +361,8 @@ void TestStatistics::summaryFileWithoutLastLineEnd()
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0], QStringLiteral("kezzel irt sor"));
     QCOMPARE(lines[1] + "\r\n", StatisticsHeader(Teacher));
+    QCOMPARE(m_notices.size(), 1);
+    QVERIFY2(m_notices.first().contains(FixedPaths::SummaryStatFile), qPrintable(m_notices.first()));
 }
 
 // A save killed while appending left a cut line (and the append's note): the next save
