@@ -259,6 +259,10 @@ void TestOpenDialog::onlyCleanlyClosedPartsAreMarked()
     QCOMPARE(m_seam->messages.size(), 1);
     QCOMPARE(
         m_seam->messages.first().section(QLatin1Char('\n'), 0, 0), QStringLiteral("'x' is not a valid integer value"));
+    // The bad answer came from the file just opened: its last line names it.
+    QCOMPARE(m_seam->messages.first().section(QLatin1Char('\n'), -1),
+        QStringLiteral("Esetfájl: ") + FixedPaths::caseFile(QStringLiteral("ROSSZ")));
+    QVERIFY(windowServices().caseFileBeingOpened.isEmpty());
     QVERIFY(main->Check2->isHidden());
     QVERIFY(!main->Label2->isDone());
     for (const QLabel *check : {main->Check1, main->Check3, main->Check4, main->Check5})
