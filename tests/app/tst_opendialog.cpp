@@ -390,7 +390,7 @@ void TestOpenDialog::previewOfDemoExaminations()
 
 void TestOpenDialog::photoFallbacks_data()
 {
-    QTest::addColumn<QString>("photo"); // "ok", "missing", "damaged", "empty"
+    QTest::addColumn<QString>("photo"); // "ok", "missing", "damaged", "empty", "cut stand-in" (missing)
     QTest::addColumn<bool>("noPhotoPicture");
     QTest::addColumn<bool>("photoFolder");
     QTest::addColumn<QColor>("shown");
@@ -404,6 +404,7 @@ void TestOpenDialog::photoFallbacks_data()
     QTest::newRow("zero-byte jpg") << "empty" << true << true << blue << "SAJAT.jpg";
     QTest::newRow("damaged, no stand-in") << "damaged" << false << true << previous << "SAJAT.jpg";
     QTest::newRow("no photo folder") << "missing" << true << false << blue << "c:\\qrelab\\kalauz\\pictures\\";
+    QTest::newRow("stand-in cut short") << "cut stand-in" << true << true << previous << "csonka";
 }
 
 void TestOpenDialog::photoFallbacks()
@@ -426,6 +427,8 @@ void TestOpenDialog::photoFallbacks()
         m_inst->writeBytes(FixedPaths::PhotoFolder + QStringLiteral("SAJAT.jpg"), "\xff\xd8\xff\xe0 nem kep");
     else if (photo == QLatin1String("empty"))
         m_inst->writeBytes(FixedPaths::PhotoFolder + QStringLiteral("SAJAT.jpg"), QByteArray());
+    else if (photo == QLatin1String("cut stand-in"))
+        m_inst->writeBytes(FixedPaths::NoPhotoPicture, m_inst->readBytes(FixedPaths::NoPhotoPicture).left(60));
 
     start();
     TMegnyitForm *form = openForm(*m_app);
