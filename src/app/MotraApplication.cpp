@@ -29,12 +29,15 @@
 #include "reports/TWordCsatForm.h"
 #include "stats/TStatForm.h"
 #include "stats/TStatTMKForm.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/QtTranslation.h"
 #include "ui/WindowServices.h"
 
 #include <QApplication>
 #include <QDialog>
+
+#include <optional>
 
 template<class Window, class... Args> Window *MotraApplication::create(Args &&...args)
 {
@@ -43,8 +46,12 @@ template<class Window, class... Args> Window *MotraApplication::create(Args &&..
     return window;
 }
 
-MotraApplication::MotraApplication(const QStringList &arguments) : m_record(std::make_unique<CaseRecord>())
+MotraApplication::MotraApplication(const QStringList &arguments, Start start)
+    : m_record(std::make_unique<CaseRecord>()), m_deferring(start == Start::ShowFirst)
 {
+    std::optional<DeferredBuild::StartupScope> deferring;
+    if (m_deferring)
+        deferring.emplace();
     // Qt's own texts (the message box buttons) in the program's language.
     installQtTranslation();
     CaseRecord &record = *m_record;
@@ -163,4 +170,9 @@ QWidget *MotraApplication::window(const QString &className) const
     return nullptr;
 }
 
-void MotraApplication::show() { m_mainForm->showMaximized(); }
+void MotraApplication::show()
+{
+    if (m_deferring)
+        DeferredBuild::afterFirstPaint(m_mainForm, [] { DeferredBuild::runPending(); });
+    m_mainForm->showMaximized();
+}

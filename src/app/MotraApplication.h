@@ -16,8 +16,14 @@ class TVV_lista;
 class MotraApplication
 {
 public:
+    enum class Start {
+        Complete, // every window whole when the constructor returns
+        ShowFirst, // what is costly to build in the windows waits until the locked main
+                   // window has first been painted (at the latest until a window is shown)
+    };
+
     // arguments: the command line without the program name.
-    explicit MotraApplication(const QStringList &arguments = QStringList());
+    explicit MotraApplication(const QStringList &arguments = QStringList(), Start start = Start::Complete);
     ~MotraApplication();
     MotraApplication(const MotraApplication &) = delete;
     MotraApplication &operator=(const MotraApplication &) = delete;
@@ -42,4 +48,5 @@ private:
     TSzemAdForm *m_personalData = nullptr;
     TVV_lista *m_listEditor = nullptr;
     QList<QWidget *> m_windows;
+    bool m_deferring = false;
 };

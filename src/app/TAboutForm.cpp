@@ -41,12 +41,19 @@ static QImage drawAboutPicture()
     return image;
 }
 
-TAboutForm::TAboutForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_picture(drawAboutPicture())
+TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("TAboutForm"));
     setFixedSize(PictureWidth, PictureHeight);
     setCursor(Qt::PointingHandCursor);
+}
+
+const QImage &TAboutForm::picture() const
+{
+    // Drawn when first shown: its lettering costs more than the rest of the start-up.
+    if (m_picture.isNull())
+        m_picture = drawAboutPicture();
+    return m_picture;
 }
 
 void TAboutForm::Image1Click() { accept(); }
@@ -54,7 +61,7 @@ void TAboutForm::Image1Click() { accept(); }
 void TAboutForm::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawImage(0, 0, m_picture);
+    p.drawImage(0, 0, picture());
 }
 
 void TAboutForm::mousePressEvent(QMouseEvent *event)

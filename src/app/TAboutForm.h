@@ -13,7 +13,7 @@ public:
     static constexpr int PictureWidth = 352;
     static constexpr int PictureHeight = 155;
 
-    const QImage &picture() const { return m_picture; }
+    const QImage &picture() const;
     void Image1Click();
 
 protected:
@@ -21,5 +21,5 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    QImage m_picture;
+    mutable QImage m_picture;
 };

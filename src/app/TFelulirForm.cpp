@@ -1,5 +1,6 @@
 #include "app/TFelulirForm.h"
 
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QGridLayout>
@@ -18,7 +19,9 @@ TFelulirForm::TFelulirForm(QWidget *parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    // The desktop's icon theme is looked up when first needed, not at start-up.
+    DeferredBuild::later(
+        this, [this] { Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32)); });
 
     Label1 = new QLabel(QStringLiteral("Ön felülírja a következő fájlt:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -5,6 +5,7 @@
 #include "case/MotraError.h"
 #include "case/TextFile.h"
 #include "reports/MemoLines.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QApplication>
@@ -31,7 +32,11 @@ THelpForm::THelpForm(QWidget *parent)
     setObjectName(QStringLiteral("THelpForm"));
     setWindowTitle(QStringLiteral("MOTRA súgó"));
     resize(556, 236);
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void THelpForm::FormCreate()
+{
     QFont paneFont(QStringLiteral("MS Sans Serif"), 8);
 
     Splitter1 = new QSplitter(Qt::Horizontal, this);
@@ -156,6 +161,7 @@ bool THelpForm::event(QEvent *event)
 
 void THelpForm::showTopic(const QString &caption, const QString &helpFile, const QString &notesFile, bool modal)
 {
+    DeferredBuild::runPendingOf(this);
     // A topic change while the viewer is open keeps what was typed in the old topic.
     if (isVisible() && !FormClose())
         return;

@@ -51,6 +51,9 @@ private:
     // Set while our own failure message is up, so that coming back from it does not
     // reload the panes over the user's text.
     bool m_keepTextOnActivate = false;
+
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };
 
 // Shows help: the caption, the help file and the notes file as fixed paths. An empty

@@ -1,5 +1,7 @@
 #include "app/TKalendForm.h"
 
+#include "ui/DeferredBuild.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -56,7 +58,11 @@ TKalendForm::TKalendForm(const QDate &startupDate, QWidget *parent)
 {
     setObjectName(QStringLiteral("TKalendForm"));
     setWindowTitle(QStringLiteral("MOTRA vizsgálat időpontja"));
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TKalendForm::FormCreate()
+{
     EvSzam = new QLabel(this);
     EvSzam->setObjectName(QStringLiteral("EvSzam"));
     Honap = new QLabel(this);

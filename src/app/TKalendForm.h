@@ -70,4 +70,7 @@ private:
     int m_year;
     int m_month;
     int m_day;
+
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

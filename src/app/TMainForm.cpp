@@ -13,6 +13,7 @@
 #include "reports/OpinionFile.h"
 #include "reports/TVelemenyForm.h"
 #include "stats/ExaminationSave.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/PasswordField.h"
 
@@ -159,12 +160,16 @@ TMainForm::TMainForm(CaseRecord &record, QWidget *parent) : QMainWindow(parent),
     auto *stack = new QStackedLayout(central);
     stack->setStackingMode(QStackedLayout::StackAll);
     buildLockPanel();
-    buildWorkspace();
-    stack->addWidget(Panel1);
     stack->addWidget(Panel2);
     setCentralWidget(central);
-    Panel1->hide();
     Panel2->show();
+    // The workspace stays hidden while the window is locked: at start-up it is built just
+    // after the locked window has appeared, at the latest when the window is unlocked.
+    DeferredBuild::later(this, [this, stack] {
+        buildWorkspace();
+        stack->insertWidget(0, Panel1);
+        Panel1->hide();
+    });
 
     buildMenus();
     buildHtmlPopup();
@@ -437,6 +442,9 @@ void TMainForm::Edit2Change(const QString &text)
 
 void TMainForm::unlock()
 {
+    // Every window whole before the examination is touched (a password given on the command
+    // line unlocks at once).
+    DeferredBuild::runPending();
     m_locked = false;
     openCommandLineCase();
     Panel2->hide();

@@ -10,6 +10,7 @@
 #include "case/TextFile.h"
 #include "charts/InstallationPicture.h"
 #include "charts/ProfilePreview.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStorageInfo>
@@ -76,7 +78,11 @@ TMegnyitForm::TMegnyitForm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("TMegnyitForm"));
     setWindowTitle(Caption);
     setModal(true);
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TMegnyitForm::FormCreate()
+{
     DriveComboBox1 = new QComboBox(this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
     BitBtn1 = new QToolButton(this);
@@ -175,6 +181,13 @@ TMegnyitForm::TMegnyitForm(QWidget *parent) : QDialog(parent)
         if (!rows.isEmpty())
             FileListBox1Click(rows.first().row());
     });
+    // A click on the file already selected draws it again: the recent list may have drawn
+    // another file meanwhile. A click that selects a file has drawn it through the selection.
+    FileListBox1->viewport()->installEventFilter(this);
+    connect(FileListBox1, &QListView::clicked, this, [this](const QModelIndex &index) {
+        if (m_pressOnSelected && FileListBox1->selectionModel()->isSelected(index))
+            FileListBox1Click(index.row());
+    });
     connect(FileListBox1, &QListView::doubleClicked, this, &TMegnyitForm::OkClick);
     connect(ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QModelIndexList rows = ListBox1->selectionModel()->selectedRows();
@@ -239,6 +252,19 @@ void TMegnyitForm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormActivate();
+}
+
+bool TMegnyitForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+        && watched == FileListBox1->viewport()) {
+        const QModelIndex index = FileListBox1->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        // A double click opens the file; its release draws nothing.
+        m_pressOnSelected
+            = type == QEvent::MouseButtonPress && index.isValid() && FileListBox1->selectionModel()->isSelected(index);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TMegnyitForm::message(const QString &text) { ModalSeam::instance().showMessage(this, text); }

@@ -93,6 +93,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fillDrives();
@@ -111,4 +112,8 @@ private:
     QStringListModel *m_files = nullptr;
     QStringListModel *m_lines = nullptr;
     bool m_settingDrive = false;
+    bool m_pressOnSelected = false; // the last press in the file list hit the selected file
+
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

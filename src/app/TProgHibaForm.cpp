@@ -1,5 +1,6 @@
 #include "app/TProgHibaForm.h"
 
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QFrame>
@@ -30,7 +31,9 @@ TProgHibaForm::TProgHibaForm(QWidget *parent)
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(36, 36));
+    // The desktop's icon theme is looked up when first needed, not at start-up.
+    DeferredBuild::later(
+        this, [this] { Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(36, 36)); });
     Image1->setGeometry(10, 20, 40, 40);
 
     QFont bold(QStringLiteral("MS Sans Serif"), 8);

@@ -2,6 +2,7 @@
 
 #include "case/MotraError.h"
 #include "case/PasswordFile.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/PasswordField.h"
 
@@ -48,7 +49,11 @@ TPwForm::TPwForm(QString &programPassword, QWidget *parent) : QDialog(parent), m
 {
     setObjectName(QStringLiteral("TPwForm"));
     setWindowTitle(QStringLiteral("program-jelszó változtatás"));
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TPwForm::FormCreate()
+{
     PageControl1 = new QStackedWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
 

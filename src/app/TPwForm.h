@@ -43,4 +43,7 @@ protected:
 private:
     QString &m_programPassword;
     bool m_fileUsable = false;
+
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

@@ -7,6 +7,7 @@
 #include "case/FixedPaths.h"
 #include "case/ListFiles.h"
 #include "case/MotraError.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 
@@ -57,7 +58,11 @@ TSzemAdForm::TSzemAdForm(CaseRecord &record, QWidget *parent) : QDialog(parent),
     setObjectName(QStringLiteral("TSzemAdForm"));
     setWindowTitle(Caption);
     setModal(true);
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TSzemAdForm::FormCreate()
+{
     Edit1 = new QLineEdit;
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit2 = new QLineEdit;

@@ -88,4 +88,7 @@ private:
     bool m_shapeCircle = true;
     bool m_captionShown = true;
     bool m_filling = false;
+
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

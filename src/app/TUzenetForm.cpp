@@ -1,5 +1,6 @@
 #include "app/TUzenetForm.h"
 
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QLabel>
@@ -26,7 +27,9 @@ TUzenetForm::TUzenetForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Cus
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+    // The desktop's icon theme is looked up when first needed, not at start-up.
+    DeferredBuild::later(
+        this, [this] { Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32)); });
     Image1->setGeometry(12, 16, 32, 32);
 
     Label1 = new QLabel(this);

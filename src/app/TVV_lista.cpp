@@ -3,6 +3,7 @@
 #include "case/FixedPaths.h"
 #include "case/ListFiles.h"
 #include "case/MotraError.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QPlainTextEdit>
@@ -23,7 +24,8 @@ TVV_lista::TVV_lista(QWidget *parent) : QDialog(parent)
     layout->addWidget(Button1, 0, Qt::AlignRight);
     connect(Button1, &QPushButton::clicked, this, &TVV_lista::Button1Click);
     resize(360, 300);
-    openFor(Mode::Examiners);
+    // Reading the list file waits until the window is first needed.
+    DeferredBuild::later(this, [this] { openFor(Mode::Examiners); });
 }
 
 QString TVV_lista::listFile() const

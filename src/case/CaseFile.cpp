@@ -407,6 +407,13 @@ void readCaseFileBytes(CaseRecord &record, const QByteArray &bytes, int onlyKind
         readTaggedFile(record, lines, onlyKind, *pool);
 }
 
+bool hasOwnCaseFileLayout(const QByteArray &bytes)
+{
+    ByteLines lines;
+    splitByteLines(bytes, lines);
+    return hasOwnLayout(lines);
+}
+
 // Answers and labels come from a small vocabulary ("0", "1", "-", the menu labels). A small
 // direct-mapped table is enough: a clash only costs the work it would have cost anyway.
 struct CaseTextPool::Slot

@@ -41,3 +41,6 @@ private:
 // scoring that questionnaire needs is read, the personal data and the answer values of that
 // questionnaire; its labels, the other answer sets and the opinion keep what they hold.
 void readCaseFileBytes(CaseRecord &record, const QByteArray &bytes, int onlyKind = 0, CaseTextPool *pool = nullptr);
+// Whether the bytes have exactly the layout caseFileLines writes; readCaseFileBytes then
+// reads every line by its position.
+bool hasOwnCaseFileLayout(const QByteArray &bytes);

@@ -34,9 +34,9 @@ void copyExamination(const CaseRecord &from, CaseRecord &to)
     to.Opinion = from.Opinion;
 }
 
-} // namespace
-
-QStringList readCaseFileText(const QString &hostFile, const QString &shownName)
+// The bytes of a file offered as a case file; refused when it is missing, cannot be read or
+// is larger than MaxFileBytes.
+QByteArray readOfferedBytes(const QString &hostFile, const QString &shownName)
 {
     const QFileInfo info(hostFile);
     if (!info.exists())
@@ -47,7 +47,16 @@ QStringList readCaseFileText(const QString &hostFile, const QString &shownName)
                              .arg(shownName)
                              .arg(info.size())
                              .arg(MaxFileBytes));
-    QStringList lines = TextFile::readLines(hostFile);
+    return TextFile::readBytes(hostFile, MaxFileBytes);
+}
+
+// The file's lines. A file of other origin holding a NUL character is not a text file; in a
+// file of the program's own layout it is something the user typed or pasted.
+QStringList textLines(const QByteArray &bytes, const QString &shownName, bool ownLayout)
+{
+    QStringList lines = TextFile::splitLines(TextFile::decode(bytes));
+    if (ownLayout)
+        return lines;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].contains(QChar(0)))
             throw MotraError(QStringLiteral(
@@ -56,6 +65,14 @@ QStringList readCaseFileText(const QString &hostFile, const QString &shownName)
                                  .arg(i + 1));
     }
     return lines;
+}
+
+} // namespace
+
+QStringList readCaseFileText(const QString &hostFile, const QString &shownName)
+{
+    const QByteArray bytes = readOfferedBytes(hostFile, shownName);
+    return textLines(bytes, shownName, hasOwnCaseFileLayout(bytes));
 }
 
 bool hasCaseFileTags(const QStringList &lines)
@@ -94,8 +111,13 @@ void requireCaseFile(const QStringList &lines, const QString &shownName)
 
 void loadCaseFile(CaseRecord &record, const QString &hostFile, const QString &shownName)
 {
+    QByteArray bytes;
     try {
-        requireCaseFile(readCaseFileText(hostFile, shownName), shownName);
+        bytes = readOfferedBytes(hostFile, shownName);
+        // A file this program wrote opens again whatever was typed into it (a pasted NUL
+        // character, an answer or opinion line of any length); only the size limit holds.
+        if (!hasOwnCaseFileLayout(bytes))
+            requireCaseFile(textLines(bytes, shownName, false), shownName);
     } catch (const MotraError &error) {
         throw MotraError(error.message() + Unchanged);
     }
@@ -104,7 +126,7 @@ void loadCaseFile(CaseRecord &record, const QString &hostFile, const QString &sh
     CaseRecord scratch;
     copyExamination(record, scratch);
     try {
-        readCaseFile(scratch, hostFile);
+        readCaseFileBytes(scratch, bytes);
     } catch (const MotraError &error) {
         throw MotraError(
             QStringLiteral("A(z) \"%1\" fájl nem olvasható be: %2.").arg(shownName, error.message()) + Unchanged);

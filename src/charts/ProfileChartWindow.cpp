@@ -10,6 +10,7 @@
 #include "charts/ProfileChart.h"
 #include "charts/ScaleItemList.h"
 #include "charts/TSkalaForm.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 
@@ -32,7 +33,13 @@ ProfileChartWindow::ProfileChartWindow(CaseRecord &record, int kind, TSkalaForm 
     setObjectName(m_layout.windowClass);
     setWindowTitle(m_layout.caption);
     setFixedSize(DesignPicture.width() + 2, DesignPicture.height() + 40);
+    if (kind == Parent)
+        ChartNeedsRedraw = true;
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void ProfileChartWindow::FormCreate()
+{
     m_image = new QLabel(this);
     m_image->setObjectName(m_layout.imageName);
     m_image->setGeometry(QRect(QPoint(1, 1), DesignPicture));
@@ -43,13 +50,13 @@ ProfileChartWindow::ProfileChartWindow(CaseRecord &record, int kind, TSkalaForm 
         auto *bar = new ChartBar(k, design.caption, this);
         bar->setObjectName(QStringLiteral("Shape%1").arg(k));
         bar->setToolTip(design.hint);
-        bar->setGeometry(barWindowRect(kind, k, 0));
-        if (hasScaleItemList(kind, k)) {
+        bar->setGeometry(barWindowRect(m_kind, k, 0));
+        if (hasScaleItemList(m_kind, k)) {
             bar->setCursor(Qt::PointingHandCursor);
             auto *list = new QListWidget(this);
             list->setObjectName(QStringLiteral("ItemList%1").arg(k));
             list->setProperty("tag", k);
-            for (int item : scaleItemList(kind, k))
+            for (int item : scaleItemList(m_kind, k))
                 list->addItem(QString::number(item));
             list->hide();
             itemLists.append(list);
@@ -94,8 +101,6 @@ ProfileChartWindow::ProfileChartWindow(CaseRecord &record, int kind, TSkalaForm 
 
     if (m_picker)
         connect(m_picker, &TSkalaForm::closed, Shape99, &QWidget::hide);
-    if (kind == Parent)
-        ChartNeedsRedraw = true;
 }
 
 int ProfileChartWindow::pressedMode() const

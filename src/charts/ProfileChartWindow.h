@@ -67,4 +67,7 @@ private:
     QLabel *m_image = nullptr;
     QVector<ChartBar *> m_bars;
     QButtonGroup *m_modes = nullptr;
+
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

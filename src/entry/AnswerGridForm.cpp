@@ -9,6 +9,7 @@
 #include "entry/AnswerGridDelegate.h"
 #include "entry/ZeroFill.h"
 #include "scoring/ScoringDriver.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QApplication>
@@ -44,7 +45,12 @@ AnswerGridForm::AnswerGridForm(CaseRecord &record, FormData data, QWidget *paren
     if (m_data.stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     resize(GridWidth, GridHeight);
+    FormCreate();
+    DeferredBuild::later(this, [this] { buildControls(); });
+}
 
+void AnswerGridForm::buildControls()
+{
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -91,7 +97,9 @@ AnswerGridForm::AnswerGridForm(CaseRecord &record, FormData data, QWidget *paren
     connect(&answers(), &QAbstractItemModel::dataChanged, this, answersChanged);
     connect(&answers(), &QAbstractItemModel::modelReset, this, answersChanged);
 
-    FormCreate();
+    StringGrid1->setColumnWidth(0, QuestionColumnWidth);
+    StringGrid1->setColumnWidth(1, AnswerColumnWidth);
+    selectRow(0);
 
     // The selection starts on row 0, as it does after every reload of the answers; this
     // is not a move by the user, so the caption stays the form's own.
@@ -209,8 +217,6 @@ void AnswerGridForm::FormCreate()
 {
     AnswerSet &set = answers();
     set.resetLabels();
-    StringGrid1->setColumnWidth(0, QuestionColumnWidth);
-    StringGrid1->setColumnWidth(1, AnswerColumnWidth);
     ScaleScores &scores = m_record.scores(m_data.kind);
     scores.RawScores.fill(0.0, kindInfo(m_data.kind).scaleCount);
     scores.TScores.fill(0, kindInfo(m_data.kind).scaleCount);
@@ -218,7 +224,6 @@ void AnswerGridForm::FormCreate()
         for (int row = 1; row < set.size(); ++row)
             set.setValueText(row, QStringLiteral("-"));
     }
-    selectRow(0);
 }
 
 void AnswerGridForm::showError(const QString &message, bool notice)

@@ -90,7 +90,10 @@ public:
     void jumpToRow(int row);
 
     // Handlers.
+    // The creation step: labels back to "-", scale scores zero, the self-report's "-" fill.
     void FormCreate();
+    // The grid, its menus and hints, built when the window is first needed (see DeferredBuild).
+    void buildControls();
     void FormActivate();
     // Scores; true when the window may close (MarkPartDone then called on success).
     bool FormClose();

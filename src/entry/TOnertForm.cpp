@@ -1,6 +1,7 @@
 #include "entry/TOnertForm.h"
 
 #include "case/Questionnaire.h"
+#include "ui/DeferredBuild.h"
 
 namespace {
 AnswerGridForm::FormData selfReportData()
@@ -23,16 +24,19 @@ AnswerGridForm::FormData selfReportData()
 TOnertForm::TOnertForm(CaseRecord &record, QWidget *parent) : AnswerGridForm(record, selfReportData(), parent)
 {
     setObjectName(QStringLiteral("TOnertForm"));
-    // The captions carry their own blanks, underscores and dots.
-    addMenuCommand(
-        QStringLiteral("számolj, rajzolj ! "), QStringLiteral("szmoljrajzolj1"), [this] { szmoljrajzolj1Click(); });
-    QMenu *fill = addSubmenu(QStringLiteral("Töltsd_fel . . ."), QStringLiteral("Tltsdfel1"));
-    addMenuCommand(fill, QStringLiteral("...a tüneti skálákat nullával !"), QStringLiteral("amaradkotnullkkal1"),
-        [this] { amaradkotnullkkal1Click(); });
-    QMenu *stats = addSubmenu(QStringLiteral("statisztika_előkészítése . . ."), QStringLiteral("statisztika1"));
-    addMenuCommand(stats, QStringLiteral(". . . az aktuális jkv. csatolása későbbi feldolgozás céljából"),
-        QStringLiteral("azaktulisjkvcsatolsa1"), [this] { azaktulisjkvcsatolsa1Click(); });
-    addMenuCommand(QStringLiteral("           &Súgó"), QStringLiteral("Sg1"), [this] { Sg1Click(); });
+    // The menus come with the grid they belong to.
+    DeferredBuild::later(this, [this] {
+        // The captions carry their own blanks, underscores and dots.
+        addMenuCommand(
+            QStringLiteral("számolj, rajzolj ! "), QStringLiteral("szmoljrajzolj1"), [this] { szmoljrajzolj1Click(); });
+        QMenu *fill = addSubmenu(QStringLiteral("Töltsd_fel . . ."), QStringLiteral("Tltsdfel1"));
+        addMenuCommand(fill, QStringLiteral("...a tüneti skálákat nullával !"), QStringLiteral("amaradkotnullkkal1"),
+            [this] { amaradkotnullkkal1Click(); });
+        QMenu *stats = addSubmenu(QStringLiteral("statisztika_előkészítése . . ."), QStringLiteral("statisztika1"));
+        addMenuCommand(stats, QStringLiteral(". . . az aktuális jkv. csatolása későbbi feldolgozás céljából"),
+            QStringLiteral("azaktulisjkvcsatolsa1"), [this] { azaktulisjkvcsatolsa1Click(); });
+        addMenuCommand(QStringLiteral("           &Súgó"), QStringLiteral("Sg1"), [this] { Sg1Click(); });
+    });
 }
 
 void TOnertForm::azaktulisjkvcsatolsa1Click() { statisticsCommand(); }

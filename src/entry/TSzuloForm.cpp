@@ -1,6 +1,7 @@
 #include "entry/TSzuloForm.h"
 
 #include "case/Questionnaire.h"
+#include "ui/DeferredBuild.h"
 
 namespace {
 AnswerGridForm::FormData parentData()
@@ -22,15 +23,18 @@ AnswerGridForm::FormData parentData()
 TSzuloForm::TSzuloForm(CaseRecord &record, QWidget *parent) : AnswerGridForm(record, parentData(), parent)
 {
     setObjectName(QStringLiteral("TSzuloForm"));
-    addMenuCommand(
-        QStringLiteral("számolj, rajzolj!"), QStringLiteral("szmoljrajzolj1"), [this] { szmoljrajzolj1Click(); });
-    QMenu *fill = addSubmenu(QStringLiteral("töltsd fel..."), QStringLiteral("tltsdfel1"));
-    addMenuCommand(fill, QStringLiteral("...a tüneti skálákat nullával !"), QStringLiteral("amaradkotnullkkal1"),
-        [this] { amaradkotnullkkal1Click(); });
-    QMenu *stats = addSubmenu(QStringLiteral("statisztika"), QStringLiteral("statisztika1"));
-    addMenuCommand(stats, QStringLiteral("az aktuális jkv. csatolása"), QStringLiteral("azaktulisjegyzknyvcsatolsa1"),
-        [this] { azaktulisjegyzknyvcsatolsa1Click(); });
-    addMenuCommand(QStringLiteral("&Súgó"), QStringLiteral("Sg1"), [this] { Sg1Click(); });
+    // The menus come with the grid they belong to.
+    DeferredBuild::later(this, [this] {
+        addMenuCommand(
+            QStringLiteral("számolj, rajzolj!"), QStringLiteral("szmoljrajzolj1"), [this] { szmoljrajzolj1Click(); });
+        QMenu *fill = addSubmenu(QStringLiteral("töltsd fel..."), QStringLiteral("tltsdfel1"));
+        addMenuCommand(fill, QStringLiteral("...a tüneti skálákat nullával !"), QStringLiteral("amaradkotnullkkal1"),
+            [this] { amaradkotnullkkal1Click(); });
+        QMenu *stats = addSubmenu(QStringLiteral("statisztika"), QStringLiteral("statisztika1"));
+        addMenuCommand(stats, QStringLiteral("az aktuális jkv. csatolása"),
+            QStringLiteral("azaktulisjegyzknyvcsatolsa1"), [this] { azaktulisjegyzknyvcsatolsa1Click(); });
+        addMenuCommand(QStringLiteral("&Súgó"), QStringLiteral("Sg1"), [this] { Sg1Click(); });
+    });
 }
 
 void TSzuloForm::azaktulisjegyzknyvcsatolsa1Click() { statisticsCommand(); }

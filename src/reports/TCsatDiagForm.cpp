@@ -6,6 +6,7 @@
 #include "case/TextFile.h"
 #include "reports/MemoLines.h"
 #include "reports/WordReport.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QFontDatabase>
@@ -36,7 +37,11 @@ TCsatDiagForm::TCsatDiagForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TCsatDiagForm"));
     setWindowTitle(QStringLiteral("Csatolások"));
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TCsatDiagForm::FormCreate()
+{
     Label1 = new QLabel(QStringLiteral("Forrásfájl"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(QStringLiteral("Típus"), this);
@@ -112,7 +117,8 @@ void TCsatDiagForm::FormActivate()
 
 void TCsatDiagForm::Memo1Change()
 {
-    // Loading the instructions is no edit of them.
+    // Every edit of the user's is written; loading the instructions is none (writing then
+    // would replace the notes kept in csat.txt with the instructions at each showing).
     if (m_loading)
         return;
     try {

@@ -45,4 +45,7 @@ private:
     QDialog *m_closingNote = nullptr;
     bool m_loading = false;
     bool m_saveFailureShown = false;
+
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

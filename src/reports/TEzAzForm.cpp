@@ -1,5 +1,7 @@
 #include "reports/TEzAzForm.h"
 
+#include "ui/DeferredBuild.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -25,7 +27,9 @@ TEzAzForm::TEzAzForm(QWidget *parent) : QDialog(parent)
     }
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+    // The desktop's icon theme is looked up when first needed, not at start-up.
+    DeferredBuild::later(
+        this, [this] { Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48)); });
     BitBtn1 = new QPushButton(QStringLiteral("rendben"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
 

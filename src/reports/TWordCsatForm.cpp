@@ -7,6 +7,7 @@
 #include "case/TextFile.h"
 #include "reports/MemoLines.h"
 #include "reports/WordReport.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 
 #include <QHBoxLayout>
@@ -24,7 +25,11 @@ TWordCsatForm::TWordCsatForm(CaseRecord &record, QWidget *parent) : QDialog(pare
 {
     setObjectName(QStringLiteral("TWordCsatForm"));
     setWindowTitle(QStringLiteral("MOTRA jkv. szerkesztése WINWORD-del"));
+    DeferredBuild::later(this, [this] { FormCreate(); });
+}
 
+void TWordCsatForm::FormCreate()
+{
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setNativeMenuBar(false);

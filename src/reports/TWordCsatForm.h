@@ -51,4 +51,7 @@ protected:
 private:
     CaseRecord &m_record;
     QDialog *m_linkDialog = nullptr;
+
+    // The controls, built when the window is first needed (see DeferredBuild).
+    void FormCreate();
 };

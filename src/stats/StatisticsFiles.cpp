@@ -76,18 +76,24 @@ SummaryTail readSummaryTail(const QString &hostFile)
     return tail;
 }
 
-bool codeInLines(const QString &code, const QStringList &lines)
+bool lineHasCode(QStringView line, const QString &stored)
+{
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+    return (tab < 0 ? line : line.left(tab)) == stored;
+}
+
+bool codeInLines(const QString &code, const StatisticsFileLines &file)
 {
     // A line holds the code as fieldText made it; the typed code would never match a code
     // with a TAB or a line break in it, and such an examination could be attached twice.
     const QString stored = fieldText(code);
-    for (const QString &line : lines) {
-        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-        const QStringView first = tab < 0 ? QStringView(line) : QStringView(line).left(tab);
-        if (first == stored)
-            return true;
-    }
-    return false;
+    // A last line without its line end may be a whole record (a file edited by hand) or a
+    // record cut short after its code: either way the code is in the file, and attaching
+    // it again could only make a second record of it.
+    if (file.partialLastLine && lineHasCode(file.partialLine, stored))
+        return true;
+    return std::any_of(
+        file.lines.cbegin(), file.lines.cend(), [&](const QString &line) { return lineHasCode(line, stored); });
 }
 
 } // namespace
@@ -218,7 +224,7 @@ void AppendToSummaryFile(const CaseRecord &record)
 
 bool CodeInStatisticsFile(const QString &code, const QString &hostFile)
 {
-    return codeInLines(code, readStatisticsFileLines(hostFile).lines);
+    return codeInLines(code, readStatisticsFileLines(hostFile));
 }
 
 QString statisticsExtension(int kind)
@@ -273,7 +279,7 @@ bool attachToStatisticsFile(const CaseRecord &record, const QString &fileName)
     TextFile::recoverInterruptedAppend(path);
     // Read again: the file may have changed since it was chosen.
     const StatisticsFileLines file = readStatisticsFileLines(path);
-    if (codeInLines(record.Personal.ChildCode, file.lines))
+    if (codeInLines(record.Personal.ChildCode, file))
         return false;
     QString text;
     if (file.partialLastLine) {

@@ -25,7 +25,7 @@ void AppendText(const QString &hostFile, const QString &text);
 void AppendToSummaryFile(const CaseRecord &record);
 // True when some record of the host file begins with the code as a statistics line stores
 // it (TAB and line breaks made blank), compared case-sensitively with the text before the
-// line's first TAB. A partial last line is not a record.
+// line's first TAB. A last line that no line end closes counts too.
 bool CodeInStatisticsFile(const QString &code, const QString &hostFile);
 
 // The per-questionnaire statistics files of "c:\_halden\motra\stat\".

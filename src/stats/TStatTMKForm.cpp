@@ -234,8 +234,9 @@ void TStatTMKForm::FileListBox1Click()
     try {
         notes = m_records->load(statisticsFile(item->text()));
     } catch (const MotraError &error) {
-        // The list keeps the file it showed, and the file list points at that file again.
-        showLoadedFileInList();
+        // The list keeps the file it showed, and the file list points at that file again;
+        // it is read again, so that a file that vanished meanwhile is no longer offered.
+        refreshFileList();
         ModalSeam::instance().showMessage(this, error.message());
         return;
     }
@@ -303,18 +304,23 @@ void TStatTMKForm::BitBtn5Click()
     }
     updateButtons(false);
 
-    // Anything but "Igen, felülírom" (the close box too) puts the file's lines back.
+    // Anything but "Igen, felülírom" (the close box too) puts the file's lines back. What the
+    // reload has to tell (lines that went bad meanwhile, or why it failed) is shown once the
+    // confirmation has closed.
     bool reloaded = false;
+    bool reloadFailed = false;
+    QString message;
     auto reload = [&] {
         if (reloaded)
             return;
         reloaded = true;
         Updating updating(m_updating);
         try {
-            m_records->reload();
+            message = m_records->reload();
         } catch (const MotraError &error) {
             m_records->restore(before);
-            ModalSeam::instance().showMessage(this, error.message());
+            reloadFailed = true;
+            message = error.message();
         }
     };
     bool confirmed = false;
@@ -325,7 +331,12 @@ void TStatTMKForm::BitBtn5Click()
     }
     if (!confirmed) {
         reload();
+        // A file that vanished meanwhile is no longer offered.
+        if (reloadFailed)
+            refreshFileList();
         updateButtons(false);
+        if (!message.isEmpty())
+            ModalSeam::instance().showMessage(this, message);
         return;
     }
     try {

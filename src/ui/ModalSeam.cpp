@@ -1,5 +1,7 @@
 #include "ui/ModalSeam.h"
 
+#include "ui/DeferredBuild.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -14,6 +16,7 @@ QAction *ModalSeam::popupMenu(QMenu *menu, const QPoint &screenPos) { return men
 
 int ModalSeam::execDialog(QDialog *dialog)
 {
+    DeferredBuild::runPendingOf(dialog);
     // A dialog opened from a stay-on-top window (the parent and self-report forms) must
     // come up above it, or it would sit hidden behind the window it blocks.
     const QWidget *active = QApplication::activeWindow();

@@ -12,7 +12,6 @@
 #include "case/HostPath.h"
 #include "case/ListFiles.h"
 #include "case/TextFile.h"
-#include "charts/ProfilePreview.h"
 #include "entry/AnswerGridForm.h"
 #include "ui/WindowServices.h"
 
@@ -27,6 +26,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -62,6 +63,29 @@ QColor centreColour(const QLabel *image)
     const QImage picture = image->pixmap().toImage();
     return picture.isNull() ? QColor() : picture.pixelColor(picture.width() / 2, picture.height() / 2);
 }
+
+// Clicks a file of the open dialog's file list with the mouse; twice makes it a double click.
+void mouseOnFile(TMegnyitForm *form, const QString &name, bool twice = false)
+{
+    QListView *list = form->FileListBox1;
+    const QModelIndex index = list->model()->index(int(form->fileNames().indexOf(name)), 0);
+    QVERIFY(index.isValid());
+    list->scrollTo(index);
+    const QPoint at = list->visualRect(index).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// The height of the bar drawn for a score line: 5 for "***" or nothing, else the number
+// rounded halves to even; no bar for a negative number.
+int expectedHeight(const QString &line)
+{
+    return line.isEmpty() || line == QLatin1String("***") ? 5 : qMax(0, int(std::nearbyint(line.toDouble())));
+}
+
+// The first score line of the parent, teacher and self-report questionnaires in a case file.
+constexpr std::array<int, 3> FirstScoreLine = {230, 423, 648};
 
 bool near(const QColor &a, const QColor &b)
 {
@@ -125,10 +149,11 @@ private slots:
     void previewOfDemoExaminations();
     void photoFallbacks_data();
     void photoFallbacks();
-    void hugeFilePreviewStaysQuick();
+    void hugeHandEditedFileIsShownCutButRefused();
     void anyFolderAndLetterCase();
     void recentListNewestFirstAndPreview();
     void recentListDeletes();
+    void recentListMissingFile_data();
     void recentListMissingFile();
 
 private:
@@ -177,6 +202,20 @@ void TestOpenDialog::creationIsCheapAndControlsAreThere()
     QVERIFY(drives[0].label.startsWith(QStringLiteral("c:")));
     QCOMPARE(drives[1].root, QStringLiteral("/"));
     QCOMPARE(drives[2].root, QDir::cleanPath(QDir::homePath()));
+
+    // "&súgó" of both windows: a modal help viewer with the window's title, help and notes.
+    QStringList calls;
+    windowServices().showHelp = [&](const QString &caption, const QString &help, const QString &notes, bool modal) {
+        calls << caption << help << notes << (modal ? QStringLiteral("modal") : QStringLiteral("modeless"));
+    };
+    form->HelpButton->click();
+    recent->HelpButton->click();
+    QCOMPARE(calls,
+        QStringList({QStringLiteral("súgó a megnyitáshozhoz"), QStringLiteral("c:\\_halden\\motra\\help\\megnyit.hlp"),
+            QStringLiteral("c:\\_halden\\motra\\jegyzet\\megnyit.hlp"), QStringLiteral("modal"),
+            QStringLiteral("súgó a legutóbb módosított fájlokhoz"),
+            QStringLiteral("c:\\_halden\\motra\\help\\lasted.hlp"),
+            QStringLiteral("c:\\_halden\\motra\\jegyzet\\lasted.hlp"), QStringLiteral("modal")}));
 }
 
 void TestOpenDialog::walkFromEveryEntryPoint_data()
@@ -197,6 +236,16 @@ void TestOpenDialog::walkFromEveryEntryPoint()
     QFETCH(bool, throughDialog);
     const QStringList stored = TextFile::readLines(m_inst->path(file));
     TextFile::writeLines(m_inst->path(FixedPaths::OpinionText), {QStringLiteral("egy másik gyermek véleménye")});
+    // Rows 0..3 of every answer set hold another child's data; the personal data dialog of
+    // the walk copies the file's own personal data over them.
+    QStringList stale = stored;
+    for (const int rowZero : {12, 246, 441}) {
+        stale[rowZero] = QStringLiteral("Régi Gyermek");
+        stale[rowZero + 1] = QStringLiteral("REGI");
+        stale[rowZero + 2] = stored[rowZero + 2] == QLatin1String("1") ? QStringLiteral("2") : QStringLiteral("1");
+        stale[rowZero + 3] = QStringLiteral("7");
+    }
+    TextFile::writeLines(m_inst->path(file), stale);
 
     Walk walk;
     walkThrough(*m_seam, walk, QFileInfo(m_inst->path(file)).fileName());
@@ -318,8 +367,8 @@ void TestOpenDialog::badFilesInTheDialog()
     QVERIFY(!previous.isEmpty() && !photo.isNull());
     if (bytes == "-")
         m_inst->remove(bad);
-    QVERIFY(clickFile(form, QStringLiteral("ROSSZ.mtr")));
-    QCOMPARE(m_seam->messages.size(), 1);
+    mouseOnFile(form, QStringLiteral("ROSSZ.mtr"));
+    QCOMPARE(m_seam->messages.size(), 1); // drawn once for the click
     QVERIFY2(m_seam->messages.first().contains(reason), qPrintable(m_seam->messages.first()));
     QVERIFY(m_seam->messages.first().contains(bad)); // named as the program names its files
     QCOMPARE(form->Panel1->values(), previous);
@@ -341,22 +390,40 @@ void TestOpenDialog::badFilesInTheDialog()
     QVERIFY(m_seam->messages.first().contains(QStringLiteral("nem változott")));
     QVERIFY(m_seam->dialogs.isEmpty());
     QCOMPARE(caseFileLines(record), examination);
-    form->hide();
+
+    // "mégse" closes the dialog and opens nothing.
+    mouseOnFile(form, QStringLiteral("DEMO01.mtr"));
+    m_seam->messages.clear();
+    form->CancelButton->click();
+    QVERIFY(!form->isVisible());
+    QCOMPARE(form->result(), int(QDialog::Rejected));
+    QVERIFY(m_seam->dialogs.isEmpty() && m_seam->messages.isEmpty());
+    QCOMPARE(caseFileLines(record), examination);
 }
 
 void TestOpenDialog::previewOfDemoExaminations_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("photo");
-    QTest::newRow("all three scored, photograph") << Demo01 << true;
-    QTest::newRow("parent only, photograph") << Demo02 << true;
-    QTest::newRow("never scored, no photograph") << Demo03 << false;
+    QTest::addColumn<QVector<int>>("parentHeights"); // of the generated demo files
+    QTest::addColumn<QList<QColor>>("parentColours");
+    const QColor low(35, 40, 243), pale(185, 205, 255), mid(0, 206, 0), raised(255, 128, 0), high(255, 20, 75);
+    QTest::newRow("all three scored, photograph")
+        << Demo01 << true << QVector<int>{37, 36, 36, 42, 67, 50, 59, 73, 72, 82, 62, 62, 59, 63, 67}
+        << QList<QColor>{
+               pale, pale, pale, mid, raised, mid, mid, high, high, high, raised, raised, mid, raised, raised};
+    QTest::newRow("parent only, photograph")
+        << Demo02 << true << QVector<int>{38, 41, 35, 45, 57, 55, 73, 55, 70, 53, 63, 55, 67, 57, 64}
+        << QList<QColor>{pale, mid, pale, mid, mid, mid, high, mid, raised, mid, raised, mid, raised, mid, raised};
+    QTest::newRow("never scored, no photograph") << Demo03 << false << QVector<int>(15, 5) << QList<QColor>(15, low);
 }
 
 void TestOpenDialog::previewOfDemoExaminations()
 {
     QFETCH(QString, file);
     QFETCH(bool, photo);
+    QFETCH(QVector<int>, parentHeights);
+    QFETCH(QList<QColor>, parentColours);
     start();
     TMegnyitForm *form = openForm(*m_app);
     form->FormActivate();
@@ -367,16 +434,26 @@ void TestOpenDialog::previewOfDemoExaminations()
     QVERIFY(m_seam->messages.isEmpty());
     const QStringList lines = TextFile::readLines(m_inst->path(file));
     QCOMPARE(form->shownLines(), lines);
+    // Every bar from its score line, standing on the base line 110 px from the panel's top.
     for (int kind = Parent; kind <= SelfReport; ++kind) {
         const PreviewPanel *panel = form->panel(kind);
         for (int bar = 0; bar < panel->barCount(); ++bar) {
-            const int value = ProfilePreview::lineValue(lines[ProfilePreview::firstScoreLine(kind) + bar]);
-            QCOMPARE(panel->barGeometry(bar), ProfilePreview::barRect(bar, value));
-            QCOMPARE(panel->barColour(bar), ProfilePreview::barColour(value));
-            if (file == Demo03 || (file == Demo02 && kind != Parent))
-                QCOMPARE(panel->barGeometry(bar).height(), 5);
+            const QRect rect = panel->barGeometry(bar);
+            QCOMPARE(rect.height(), expectedHeight(lines.value(FirstScoreLine[kind - 1] + bar)));
+            if (rect.isEmpty())
+                continue;
+            QCOMPARE(rect.y() + rect.height(), 110);
+            QCOMPARE(rect.width(), 10);
+            QCOMPARE(rect.x(), panel->barGeometry(0).x() + 12 * bar);
         }
     }
+    for (int bar = 0; bar < 15; ++bar) {
+        QCOMPARE(form->Panel1->barGeometry(bar).height(), parentHeights[bar]);
+        QCOMPARE(form->Panel1->barColour(bar), parentColours[bar]);
+    }
+    // A click on a line shows its index.
+    form->ListBox1->setCurrentIndex(form->ListBox1->model()->index(230, 0));
+    QCOMPARE(form->Label1->text(), QStringLiteral("230"));
     const QString shown = photo
         ? QStringLiteral("c:\\qrelab\\kalauz\\pictures\\%1.jpg").arg(QFileInfo(m_inst->path(file)).completeBaseName())
         : FixedPaths::NoPhotoPicture;
@@ -449,10 +526,12 @@ void TestOpenDialog::photoFallbacks()
     QCOMPARE(form->Panel1->values().size(), 15);
 }
 
-void TestOpenDialog::hugeFilePreviewStaysQuick()
+void TestOpenDialog::hugeHandEditedFileIsShownCutButRefused()
 {
-    // 100,000 lines, one of them a megabyte long: shown (cut for the list), no bars lost.
+    // 100,000 lines, one of them a megabyte long: shown (cut for the list), no bars lost. Its
+    // header was edited by hand, so it is not in the layout this program writes.
     QStringList lines = TextFile::readLines(m_inst->path(Demo01));
+    lines[0] = QStringLiteral("<MOTRA=kézzel javítva>");
     const int longLine = int(lines.size());
     lines.append(QString(1 << 20, QLatin1Char('v')));
     while (lines.size() < 100000)
@@ -468,6 +547,7 @@ void TestOpenDialog::hugeFilePreviewStaysQuick()
     QCOMPARE(form->Panel3->values().size(), 16);
 
     // Opening it is refused for the megabyte line, with the file named; nothing else shows.
+    // (A file in the program's own layout is held to the size limit only.)
     Walk walk;
     walkThrough(*m_seam, walk);
     QVERIFY(!m_app->mainForm()->ReadCaseFile(FixedPaths::caseFile(QStringLiteral("NAGY"))));
@@ -481,6 +561,7 @@ void TestOpenDialog::anyFolderAndLetterCase()
 {
     QTemporaryDir elsewhere;
     QDir(elsewhere.path()).mkpath(QStringLiteral("alma/korte"));
+    QDir(elsewhere.path()).mkpath(QStringLiteral("alma/ROSSZ.mtr")); // a folder, not a case file
     QFile::copy(m_inst->path(Demo02), elsewhere.filePath(QStringLiteral("alma/MASOLAT.MTR")));
     QFile::copy(m_inst->path(Demo02), elsewhere.filePath(QStringLiteral("alma/nem.txt")));
     start();
@@ -491,8 +572,10 @@ void TestOpenDialog::anyFolderAndLetterCase()
     QCOMPARE(form->fileNames(), QStringList{QStringLiteral("MASOLAT.MTR")});
     // The folder list: the chain from the drive down to the folder, then its subfolders.
     QListWidget *folders = form->DirectoryListBox1;
-    QCOMPARE(folders->item(folders->count() - 1)->data(Qt::UserRole).toString(),
+    QCOMPARE(folders->item(folders->count() - 2)->data(Qt::UserRole).toString(),
         QDir::cleanPath(elsewhere.filePath(QStringLiteral("alma/korte"))));
+    QCOMPARE(folders->item(folders->count() - 1)->data(Qt::UserRole).toString(),
+        QDir::cleanPath(elsewhere.filePath(QStringLiteral("alma/ROSSZ.mtr"))));
     QCOMPARE(folders->currentItem()->data(Qt::UserRole).toString(),
         QDir::cleanPath(elsewhere.filePath(QStringLiteral("alma"))));
     form->DirectoryListBox1Change(folders->count() - 1);
@@ -502,8 +585,7 @@ void TestOpenDialog::anyFolderAndLetterCase()
 
     Walk walk;
     walkThrough(*m_seam, walk);
-    QVERIFY(clickFile(form, QStringLiteral("MASOLAT.MTR")));
-    form->OkClick();
+    mouseOnFile(form, QStringLiteral("MASOLAT.MTR"), true); // a double click opens it
     QVERIFY(!form->isVisible());
     QCOMPARE(walk.shown.size(), 5);
     QCOMPARE(m_app->record().Personal.ChildCode, QStringLiteral("DEMO02"));
@@ -515,6 +597,15 @@ void TestOpenDialog::anyFolderAndLetterCase()
     QCOMPARE(form->shownPath(QDir(form->folder()).filePath(QStringLiteral("DEMO01.mtr"))), Demo01);
     form->DriveComboBox1->setCurrentIndex(1);
     QCOMPARE(form->folder(), QStringLiteral("/"));
+
+    // Without the archive folder the dialog says so on opening.
+    QVERIFY(QDir(m_inst->path(FixedPaths::ArchiveFolder)).removeRecursively());
+    m_seam->messages.clear();
+    form->FormActivate();
+    QCOMPARE(m_seam->messages,
+        QStringList{QStringLiteral(
+            "A vizsgálatok mappája (c:\\_halden\\motra\\archivum) nem található; válasszon másik mappát.")});
+    QVERIFY(form->fileNames().isEmpty());
 }
 
 void TestOpenDialog::recentListNewestFirstAndPreview()
@@ -529,8 +620,10 @@ void TestOpenDialog::recentListNewestFirstAndPreview()
     }
     TMegnyitForm *form = openForm(*m_app);
     TLastEdForm *recent = recentForm(*m_app);
-    form->FormActivate();
-    QVERIFY(clickFile(form, QStringLiteral("DEMO02.mtr")));
+    form->show();
+    mouseOnFile(form, QStringLiteral("DEMO02.mtr"));
+    const QStringList demo02 = form->shownLines();
+    QCOMPARE(demo02, TextFile::readLines(m_inst->path(Demo02)));
     const QImage photo = form->Image1->pixmap().toImage();
     form->move(300, 250);
     m_seam->onDialog = [&](QDialog *dialog) {
@@ -547,6 +640,12 @@ void TestOpenDialog::recentListNewestFirstAndPreview()
     QCOMPARE(form->Image1->pixmap().toImage(), photo);
     QCOMPARE(form->selectedFile(), QDir(form->folder()).filePath(QStringLiteral("DEMO02.mtr")));
     QVERIFY(m_seam->messages.size() == 2); // the two save confirmations only
+    // A click on the file still selected draws it again.
+    mouseOnFile(form, QStringLiteral("DEMO02.mtr"));
+    QCOMPARE(form->shownLines(), demo02);
+    QCOMPARE(form->Panel1->values().size(), 15);
+    QVERIFY(form->Panel1->values() != QVector<int>(15, 5));
+    form->hide();
 }
 
 void TestOpenDialog::recentListDeletes()
@@ -593,9 +692,20 @@ void TestOpenDialog::recentListDeletes()
     QVERIFY(recent->shownEntries().isEmpty());
 }
 
+void TestOpenDialog::recentListMissingFile_data()
+{
+    QTest::addColumn<bool>("folder"); // the entry names a folder
+    QTest::newRow("deleted file") << false;
+    QTest::newRow("a folder") << true;
+}
+
 void TestOpenDialog::recentListMissingFile()
 {
-    m_inst->writeBytes(FixedPaths::RecentList, "c:\\_halden\\motra\\archivum\\TOROLT.mtr\r\n");
+    QFETCH(bool, folder);
+    const QString entry = QStringLiteral("c:\\_halden\\motra\\archivum\\TOROLT.mtr");
+    m_inst->writeBytes(FixedPaths::RecentList, TextFile::encode(entry + QStringLiteral("\r\n"), {}));
+    if (folder)
+        QVERIFY(QDir().mkpath(m_inst->path(entry)));
     start();
     TMegnyitForm *form = openForm(*m_app);
     TLastEdForm *recent = recentForm(*m_app);

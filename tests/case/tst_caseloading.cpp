@@ -43,6 +43,8 @@ private slots:
     void badFilesLeaveTheRecord();
     void partialFileKeepsWhatItDoesNotReach();
     void longOpinionLoads();
+    void ownFilesOpenWhateverWasTyped_data();
+    void ownFilesOpenWhateverWasTyped();
 };
 
 void TestCaseLoading::badFilesLeaveTheRecord_data()
@@ -56,8 +58,10 @@ void TestCaseLoading::badFilesLeaveTheRecord_data()
     QTest::newRow("zero bytes") << QByteArray() << true << "egyetlen sora sem";
     QTest::newRow("picture renamed") << QByteArray("\xff\xd8\xff\xe0\0\x10JFIF\0", 11) << true << "nem szöveges fájl";
     QTest::newRow("100,000 lines without tags") << QByteArray("50\r\n").repeated(100000) << true << "nem MOTRA";
-    QTest::newRow("one-megabyte line") << valid + "<Oka=" + QByteArray(1 << 20, 'x') + ">\r\n"
-                                       << true << "karakter hosszú";
+    // Written by hand: a line before the header, so not the program's own layout.
+    QTest::newRow("one-megabyte line") << "<Oka=" + QByteArray(1 << 20, 'x') + ">\r\n" + valid << true
+                                       << "karakter hosszú";
+    QTest::newRow("NUL by hand") << QByteArray("<Oka=a\0b>\r\n", 11) + valid << true << "nulla bájt";
     QTest::newRow("too large") << valid + QByteArray(CaseLoading::MaxFileBytes, '\n') << true << "bájt hosszú";
     QTest::newRow("age not a number") << QByteArray("<Neve=M\xe1s>\r\n<Kora=t\xedz>\r\n<sz\xfcl\xf5i=>\r\n") << true
                                       << "'tíz' is not a valid integer value";
@@ -128,6 +132,51 @@ void TestCaseLoading::longOpinionLoads()
     CaseLoading::loadCaseFile(loaded, path, path);
     QCOMPARE(loaded.Opinion.size(), 100000);
     QCOMPARE(loaded.Opinion.last(), QStringLiteral("99999. sor"));
+}
+
+void TestCaseLoading::ownFilesOpenWhateverWasTyped_data()
+{
+    QTest::addColumn<int>("kind"); // 0: the opinion
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");
+    const QString longLine(CaseLoading::MaxLineLength + 1, QLatin1Char('k'));
+    const QString nul(1, QChar(0));
+    QTest::newRow("NUL in a free-text answer") << int(Parent) << 17 << QStringLiteral("foci") + nul + "kosár";
+    QTest::newRow("long free-text answer") << int(SelfReport) << 20 << longLine;
+    QTest::newRow("long opinion line") << 0 << 1 << longLine;
+    QTest::newRow("NUL in the opinion") << 0 << 0 << nul;
+    QTest::newRow("long name with NUL") << -1 << 0 << longLine + nul;
+}
+
+void TestCaseLoading::ownFilesOpenWhateverWasTyped()
+{
+    // Whatever a user pastes into an answer, the name or the opinion, the file saved opens again.
+    QFETCH(int, kind);
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    CaseRecord stored;
+    fillRecord(stored);
+    if (kind > 0) {
+        stored.answers(kind).setValueText(row, typed);
+    } else if (kind == 0) {
+        stored.Opinion = {QStringLiteral("első sor"), QStringLiteral("második sor")};
+        stored.Opinion[row] = typed;
+    } else {
+        stored.Personal.ChildName = typed;
+        stored.copyPersonalDataToAnswerSets();
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sajat.mtr"));
+    writeCaseFileTo(stored, path);
+    const QStringList written = caseFileLines(stored);
+    CaseRecord loaded;
+    try {
+        QCOMPARE(CaseLoading::readCaseFileText(path, path), written); // the open dialog's preview
+        CaseLoading::loadCaseFile(loaded, path, path);
+    } catch (const MotraError &error) {
+        QFAIL(qPrintable(error.message()));
+    }
+    QCOMPARE(caseFileLines(loaded), written);
 }
 
 QTEST_GUILESS_MAIN(TestCaseLoading)

@@ -27,7 +27,9 @@ for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-translatio
 done
 ! grep -q libqt6test <<<"$depends" || fail "Depends names the test library"
 [ "$(field Section)" = science ] || fail "Section: $(field Section)"
-grep -q libreoffice-writer <<<"$(field Recommends)" || fail "Recommends: $(field Recommends)"
+for pkg in libreoffice-writer libreoffice-l10n-hu; do
+    grep -qw "$pkg" <<<"$(field Recommends)" || fail "Recommends lacks $pkg: $(field Recommends)"
+done
 for text in "child psychologists" "A MOTRA gyermekpszichológusok"; do
     grep -q "$text" <<<"$(field Description)" || fail "Description lacks: $text"
 done

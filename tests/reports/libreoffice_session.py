@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 # Drives a real LibreOffice the way a user works with the word report: the template is
 # opened as the desktop opens it (soffice with the file as its argument), then on each
-# "refresh PDF" line of standard input every link of the document is updated and the
-# document is exported to PDF. Every answer goes to standard output as one line.
+# "refresh PDF" line of standard input the document's links are refreshed with the menu
+# command the instructions name (Tools > Update > Update All, dispatched to the document's
+# frame as the menu does) and the document is exported to PDF. Every answer goes to
+# standard output as one line.
 #
 # usage: libreoffice_session.py PROFILE_DIR TEMPLATE  (commands: "refresh PDF", "quit")
 # Own user profile, own pipe, a hard deadline: a LibreOffice that hangs is killed, never
@@ -88,10 +90,12 @@ def run(pipe, office):
             time.sleep(0.2)
     # A template opened from the desktop becomes a new document that has no file yet.
     say("opened url=%s title=%s" % (doc.getURL(), doc.Title))
+    frame = doc.getCurrentController().getFrame()
+    dispatcher = ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.DispatchHelper", ctx)
     for line in sys.stdin:
         command, _, argument = line.strip().partition(" ")
         if command == "refresh":
-            doc.updateLinks()
+            dispatcher.executeDispatch(frame, ".uno:UpdateAll", "", 0, ())
             # Lossless pictures, so that the test can compare them with the bitmaps.
             options = (prop("UseLosslessCompression", True), prop("ReduceImageResolution", False))
             doc.storeToURL(uno.systemPathToFileUrl(os.path.abspath(argument)),

@@ -1,6 +1,7 @@
 // The word report in a real LibreOffice: a scripted examination writes the exchange files,
-// LibreOffice opens the installed template as the desktop would, its links are refreshed
-// and the document is exported to PDF, and the PDF must show this examination.
+// LibreOffice opens the installed template as the desktop would, its links are refreshed with
+// the menu command the instructions name (Tools > Update > Update All) and the document is
+// exported to PDF, and the PDF must show this examination.
 
 #include "../app/AppFixture.h"
 #include "../app/AppTestSeam.h"

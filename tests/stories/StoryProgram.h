@@ -11,14 +11,14 @@
 #include <QLineEdit>
 #include <QtTest>
 
-// The real program on a fresh copy of the demo installation, shown and unlocked with the
-// demo password, with documents for the desktop recorded. Declared in a test function, it
+// The real program on a fresh copy of the demo installation, started as main() starts it,
+// shown and unlocked with the demo password, with documents for the desktop recorded. Declared in a test function, it
 // lives for that test only, so every story starts from a fresh start of the program.
 struct StoryProgram
 {
     TestInstallation installation;
     DesktopRecorder desktop;
-    MotraApplication app;
+    MotraApplication app{QStringList(), MotraApplication::Start::ShowFirst};
     TMainForm *main = app.mainForm();
 
     explicit StoryProgram(bool unlocked = true)

@@ -12,7 +12,6 @@
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
 #include "case/TextFile.h"
-#include "charts/ProfilePreview.h"
 #include "entry/AnswerGridForm.h"
 
 #include <QLabel>
@@ -20,6 +19,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
+
+#include <array>
+#include <cmath>
 
 // Opening a stored examination as a psychologist does it: through the open dialog and its
 // preview, the walk through the examination's windows, a change, saving, and opening it
@@ -46,7 +48,9 @@ void typePassword(TMainForm *main, const QString &password)
 
 void closeBox(QWidget *window) { window->close(); }
 
-// The preview of the open dialog against the score lines of a file.
+// The preview of the open dialog against the score lines of a file (parent lines 230..244,
+// teacher 423..439, self-report 648..663): each bar as high as its line's number, 5 for
+// "***" or nothing, standing on the base line 110 px from the panel's top; none for a negative number.
 QString previewShows(QWidget *window, const QStringList &lines)
 {
     auto *form = qobject_cast<TMegnyitForm *>(window);
@@ -54,15 +58,36 @@ QString previewShows(QWidget *window, const QStringList &lines)
         return QStringLiteral("not the open dialog");
     if (form->shownLines() != lines)
         return QStringLiteral("the line list does not show the file");
+    const std::array<int, 3> firstLine = {230, 423, 648};
+    const std::array<int, 3> barCount = {15, 17, 16};
     for (int kind = Parent; kind <= SelfReport; ++kind) {
         const PreviewPanel *panel = form->panel(kind);
+        if (panel->barCount() != barCount[kind - 1])
+            return QStringLiteral("questionnaire %1 has %2 bars").arg(kind).arg(panel->barCount());
         for (int bar = 0; bar < panel->barCount(); ++bar) {
-            const int value = ProfilePreview::lineValue(lines.value(ProfilePreview::firstScoreLine(kind) + bar));
-            if (panel->barGeometry(bar) != ProfilePreview::barRect(bar, value))
-                return QStringLiteral("bar %1 of questionnaire %2 is not drawn from the file").arg(bar).arg(kind);
+            const QString line = lines.value(firstLine[kind - 1] + bar);
+            const int value = line.isEmpty() || line == QLatin1String("***") ? 5 : int(std::nearbyint(line.toDouble()));
+            const QRect rect = panel->barGeometry(bar);
+            // A negative score (a scale that could not be computed) shows no bar.
+            if (value < 0 ? !rect.isEmpty() : rect.height() != value || rect.y() + rect.height() != 110)
+                return QStringLiteral("bar %1 of questionnaire %2 is %3 px high for the line \"%4\"")
+                    .arg(bar)
+                    .arg(kind)
+                    .arg(rect.height())
+                    .arg(line);
         }
     }
     return QString();
+}
+
+// The parent bars' heights as the generated DEMO04 has them.
+QString parentBarsAre(QWidget *window, const QVector<int> &heights)
+{
+    const PreviewPanel *panel = static_cast<TMegnyitForm *>(window)->Panel1;
+    QVector<int> shown;
+    for (int bar = 0; bar < panel->barCount(); ++bar)
+        shown.append(panel->barGeometry(bar).height());
+    return shown == heights ? QString() : QStringLiteral("other parent bars");
 }
 
 // The closing of the three questionnaire windows and the opinion window of the walk.
@@ -101,6 +126,10 @@ void TestOpenExamination::openChangeSaveAndReopen()
     user.expect(QStringLiteral("TMegnyitForm"))
         .pick(QStringLiteral("FileListBox1"), QStringLiteral("DEMO04.mtr"))
         .verify(QStringLiteral("the preview shows DEMO04"), [&](QWidget *w) { return previewShows(w, stored); })
+        .verify(QStringLiteral("DEMO04's parent profile"),
+            [](QWidget *w) {
+                return parentBarsAre(w, {38, 37, 35, 42, 57, 60, 54, 60, 70, 56, 82, 56, 57, 73, 65});
+            })
         .verify(QStringLiteral("its photograph is shown"),
             [](QWidget *w) {
                 return static_cast<TMegnyitForm *>(w)->Image1->pixmap().isNull() ? QStringLiteral("no photograph")

@@ -71,14 +71,23 @@ void TestWordReportStory::examinationToWordReport()
         .menu({QStringLiteral("Szerkesztés"), QStringLiteral("Csatolások . . .")})
         .click(QStringLiteral("indulhat a WORD"));
     user.expect(QStringLiteral("Csatolások"))
-        .verify(QStringLiteral("the first line selected, only refreshing enabled"),
+        .expectText(QStringLiteral("Forrásfájl"))
+        .expectText(QStringLiteral("Típus"))
+        .verify(QStringLiteral("the five links, the first selected, only refreshing enabled"),
             [](QWidget *w) {
                 auto *form = static_cast<TCsatDiagForm *>(w);
                 if (form->ListBox1->currentRow() != 0 || form->ListBox1->selectedItems().size() != 1)
                     return QStringLiteral("the first line is not the one selected");
-                if (form->ListBox1->count() != 5
-                    || form->ListBox1->item(4)->text() != QStringLiteral("C:\\...\\VELEM.TXT           szöveg"))
-                    return QStringLiteral("the list does not end with the opinion text");
+                QStringList lines;
+                for (int i = 0; i < form->ListBox1->count(); ++i)
+                    lines.append(form->ListBox1->item(i)->text());
+                if (lines
+                    != QStringList{QStringLiteral("C:\\...\\SZEMAD.TXT          szöveg"),
+                        QStringLiteral("AKT_DIAG.BMP               graphic"),
+                        QStringLiteral("AKT_DI2.BMP                graphic"),
+                        QStringLiteral("C:\\...\\NOTESZ.TXT          szöveg"),
+                        QStringLiteral("C:\\...\\VELEM.TXT           szöveg")})
+                    return QStringLiteral("the list shows ") + lines.join(QStringLiteral(" / "));
                 for (QPushButton *b : {form->Button1, form->Button2, form->Button4, form->Button5, form->Button6})
                     if (b->isEnabled())
                         return b->text() + QStringLiteral(" is enabled");
@@ -86,7 +95,9 @@ void TestWordReportStory::examinationToWordReport()
             })
         .click(QStringLiteral("Frissítés"));
     user.expect(QStringLiteral("Ez aaaz..."))
+        .expectText(QStringLiteral("Ugyanezzel a néhány egérkattintással"))
         .expectText(QStringLiteral("frissítheti fel Word dokumrntumában"))
+        .expectText(QStringLiteral("a csatolt fájlokat."))
         .expectText(QStringLiteral("Zárja be ezt az ablakot és indulhat a WORD."))
         .click(QStringLiteral("rendben"));
     QVERIFY2(user.run([&] {
