@@ -29,6 +29,7 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStackedLayout>
 #include <QStyle>
 #include <QTimer>
@@ -491,6 +492,8 @@ bool TMainForm::ReadCaseFile(const QString &path)
 
     ShowDialog(m_windows.personalData);
     QDialog *const entries[] = {m_windows.parentEntry, m_windows.teacherEntry, m_windows.selfReportEntry};
+    windowServices().caseFileBeingOpened = hostPath(path);
+    const auto walked = qScopeGuard([] { windowServices().caseFileBeingOpened.clear(); });
     for (int kind = Parent; kind <= SelfReport; ++kind) {
         m_record.setCurrentKind(kind);
         ShowDialog(entries[kind - 1]);

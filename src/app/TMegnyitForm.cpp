@@ -7,11 +7,14 @@
 #include "case/HostPath.h"
 #include "case/MotraError.h"
 #include "case/Questionnaire.h"
+#include "case/TextFile.h"
+#include "charts/InstallationPicture.h"
 #include "charts/ProfilePreview.h"
 #include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -454,7 +457,18 @@ void TMegnyitForm::showPhoto(const QString &caseFileName)
 
 QString TMegnyitForm::loadPicture(const QString &fixedPath)
 {
-    QImageReader reader(hostPath(fixedPath));
+    QByteArray bytes;
+    try {
+        bytes = TextFile::readBytes(hostPath(fixedPath));
+        // The stand-in picture belongs to the installation: a copy cut short would show as a
+        // partly blank picture, so it is refused with its path as the chart backgrounds are.
+        if (fixedPath == FixedPaths::NoPhotoPicture)
+            requireWholeBitmap(bytes, fixedPath);
+    } catch (const MotraError &error) {
+        return error.message();
+    }
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
     // Decoded straight at the frame's size: stretched as the frame shows it, and a large
     // photograph costs no more than a small one.
     reader.setScaledSize(Image1->size());

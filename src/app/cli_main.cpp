@@ -40,6 +40,18 @@ const char *const CliHelpText
       "     háttérképe); ami elkészíthető volt, az elkészült, a hibát a szabványos hibakimenet írja le\n"
       "  4  egy kimenet nem írható ki hiánytalanul (a -o fájl vagy a szabványos kimenet); ez erősebb a 3-nál\n";
 
+static QtMessageHandler platformHandler = nullptr;
+
+// A console session often has no runtime folder; Qt then takes one of its own and says so
+// on every chart. That is no news to the user of the tool, so only that line is dropped.
+static void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (platformHandler)
+        platformHandler(type, context, message);
+}
+
 static bool isHelp(const QString &arg)
 {
     return arg == QLatin1String("--help") || arg == QLatin1String("-h") || arg == QLatin1String("help");
@@ -55,6 +67,7 @@ int main(int argc, char *argv[])
     if (drawsCharts) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        platformHandler = qInstallMessageHandler(withoutRuntimeFolderNotice);
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

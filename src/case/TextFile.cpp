@@ -154,18 +154,27 @@ bool isSaveLeftoverOf(const QString &fileName, const QString &targetName)
     if (fileName.size() != targetName.size() + 7 || !fileName.startsWith(targetName)
         || fileName[targetName.size()] != QLatin1Char('.'))
         return false;
+    // QSaveFile draws the six characters from letters of both cases and digits. A user's own
+    // "NAME.backup" or "NAME.old123" has letters of one case only, so only names with both
+    // are taken: the few real leftovers without them stay, which does no harm.
+    bool upper = false;
+    bool lower = false;
     for (qsizetype i = targetName.size() + 1; i < fileName.size(); ++i) {
         const char16_t c = fileName[i].unicode();
+        upper = upper || (c >= 'A' && c <= 'Z');
+        lower = lower || (c >= 'a' && c <= 'z');
         if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
             return false;
     }
-    return true;
+    return upper && lower;
 }
 
 void setNoticeReporter(std::function<void(const QString &)> reporter)
 {
     noticeReporter() = reporter ? std::move(reporter) : reportOnStandardError;
 }
+
+void reportNotice(const QString &message) { tellUser(message); }
 
 QString decode(const QByteArray &bytes)
 {
@@ -326,25 +335,45 @@ void writeLines(const QString &path, const QStringList &lines)
 void recoverInterruptedAppend(const QString &path)
 {
     const QString notePath = appendNotePath(path);
-    QFile note(notePath);
-    if (!note.exists())
+    struct stat noteInfo;
+    if (::stat(QFile::encodeName(notePath).constData(), &noteInfo) != 0)
         return;
-    // The note holds the file's size before the append and the size it was to reach.
+    // The note holds the file's size before the append, the size it was to reach, and "new"
+    // when the append created the file. Opened as every file is: a FIFO is refused, not waited on.
     QByteArray content;
-    if (note.open(QIODevice::ReadOnly))
-        content = note.read(64);
-    note.close();
-    const QList<QByteArray> sizes = content.trimmed().split(' ');
+    {
+        struct stat info;
+        const int fd = openRegular(notePath, O_RDONLY, Action::Read, info);
+        content.resize(64);
+        ssize_t got;
+        do
+            got = ::read(fd, content.data(), size_t(content.size()));
+        while (got < 0 && errno == EINTR);
+        content.resize(qMax<ssize_t>(got, 0));
+        ::close(fd);
+    }
+    const QList<QByteArray> fields = content.trimmed().split(' ');
     bool okBefore = false;
     bool okAfter = false;
-    const qint64 before = sizes.value(0).toLongLong(&okBefore);
-    const qint64 after = sizes.value(1).toLongLong(&okAfter);
-    const QFileInfo info(path);
-    if (okBefore && okAfter && info.isFile()) {
-        const qint64 size = info.size();
-        // Only a part of the append reached the file: it is cut away, as if it never began.
-        if (size > before && size < after) {
-            if (::truncate(QFile::encodeName(path).constData(), before) != 0)
+    const qint64 before = fields.value(0).toLongLong(&okBefore);
+    const qint64 after = fields.value(1).toLongLong(&okAfter);
+    const bool created = fields.value(2) == "new";
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info;
+    if (okBefore && okAfter && ::stat(native.constData(), &info) == 0 && S_ISREG(info.st_mode)) {
+        const qint64 size = info.st_size;
+        if (created && size < after) {
+            // The append made the file and did not finish it: the file goes, as if it never began.
+            if (::unlink(native.constData()) != 0)
+                throw MotraError::fileFailure(Action::Remove, path,
+                    QStringLiteral("egy korábbi, félbeszakadt hozzáfűzés csonka fájlja nem törölhető: ")
+                        + qt_error_string(errno));
+            tellUser(QStringLiteral("Egy korábbi, félbeszakadt hozzáfűzés csonka fájlját (%1 bájt) töröltem:\n%2")
+                         .arg(size)
+                         .arg(shownPath(path)));
+        } else if (size > before && size < after) {
+            // Only a part of the append reached the file: it is cut away, as if it never began.
+            if (::truncate(native.constData(), before) != 0)
                 throw MotraError::fileFailure(Action::Append, path,
                     QStringLiteral("egy korábbi, félbeszakadt hozzáfűzés csonka sora nem távolítható el: ")
                         + qt_error_string(errno));
@@ -353,56 +382,89 @@ void recoverInterruptedAppend(const QString &path)
                          .arg(shownPath(path)));
         }
     }
-    if (!QFile::remove(notePath))
-        throw MotraError::fileFailure(Action::Remove, notePath, note.errorString());
+    if (::unlink(QFile::encodeName(notePath).constData()) != 0)
+        throw MotraError::fileFailure(Action::Remove, notePath, qt_error_string(errno));
 }
+
+namespace {
+
+// Writes the append's note (see recoverInterruptedAppend); throws naming the appended file.
+void writeAppendNote(const QString &path, qint64 before, qint64 after, bool created)
+{
+    const QString notePath = appendNotePath(path);
+    QByteArray note = QByteArray::number(before) + ' ' + QByteArray::number(after);
+    if (created)
+        note += " new";
+    note += '\n';
+    struct stat info;
+    const int fd = openRegular(notePath, O_WRONLY | O_CREAT | O_TRUNC, Action::Append, info);
+    int saved = 0;
+    const bool written = writeAllFd(fd, note, saved);
+    if (::close(fd) != 0 && written)
+        saved = errno;
+    if (!written || saved != 0) {
+        ::unlink(QFile::encodeName(notePath).constData());
+        throw MotraError::fileFailure(Action::Append, path, qt_error_string(saved));
+    }
+}
+
+} // namespace
 
 void appendText(const QString &path, const QString &text)
 {
     const QByteArray bytes = encode(text, path);
     recoverInterruptedAppend(path);
 
-    struct stat info;
-    const int fd = openRegular(path, O_WRONLY | O_APPEND | O_CREAT, Action::Append, info);
-    const qint64 before = info.st_size;
-
     // A note beside the file lets the next append undo this one if the program is killed
-    // while it writes; without the note nothing is appended.
+    // while it writes; without the note nothing is appended. A file that this append makes
+    // is noted before it exists, so that neither a failure nor a kill leaves it behind empty.
+    const QByteArray native = QFile::encodeName(path);
     const QString notePath = appendNotePath(path);
-    {
-        QFile note(notePath);
-        QString reason;
-        if (!note.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
-            || !writeAll(
-                note, QByteArray::number(before) + ' ' + QByteArray::number(before + bytes.size()) + '\n', reason)) {
-            if (reason.isEmpty())
-                reason = note.errorString();
-            note.close();
+    struct stat info;
+    const bool creates = ::stat(native.constData(), &info) != 0 && errno == ENOENT;
+    int fd = -1;
+    qint64 before = 0;
+    if (creates) {
+        const QString folder = missingFolderReason(path);
+        if (!folder.isEmpty())
+            throw MotraError::fileFailure(Action::Append, path, folder);
+        writeAppendNote(path, 0, bytes.size(), true);
+        try {
+            fd = openRegular(path, O_WRONLY | O_APPEND | O_CREAT | O_EXCL, Action::Append, info);
+        } catch (const MotraError &) {
             QFile::remove(notePath);
+            throw;
+        }
+    } else {
+        fd = openRegular(path, O_WRONLY | O_APPEND, Action::Append, info);
+        before = info.st_size;
+        try {
+            writeAppendNote(path, before, before + bytes.size(), false);
+        } catch (const MotraError &) {
             ::close(fd);
-            throw MotraError::fileFailure(Action::Append, path, reason);
+            throw;
         }
     }
 
+    // Whole or absent: what reached the file of this append is cut away again, and a file
+    // the append made is removed.
     int saved = 0;
     if (!writeAllFd(fd, bytes, saved)) {
-        // Whole or absent: what reached the file of this append is cut away again.
         QString reason = qt_error_string(saved);
-        if (::ftruncate(fd, before) != 0) {
-            reason += QStringLiteral("; a fájl végére került csonka sor nem volt eltávolítható (%1), "
-                                     "a következő hozzáfűzés eltávolítja")
+        const bool undone = (creates ? ::unlink(native.constData()) : ::ftruncate(fd, before)) == 0;
+        if (!undone)
+            reason += QStringLiteral("; a félbemaradt hozzáfűzés nem volt visszavonható (%1), "
+                                     "a következő hozzáfűzés vonja vissza")
                           .arg(qt_error_string(errno));
-            ::close(fd);
-            throw MotraError::fileFailure(Action::Append, path, reason);
-        }
         ::close(fd);
-        QFile::remove(notePath);
+        if (undone)
+            QFile::remove(notePath);
         throw MotraError::fileFailure(Action::Append, path, reason);
     }
     if (::close(fd) != 0) {
         const QString reason = qt_error_string(errno);
-        ::truncate(QFile::encodeName(path).constData(), before);
-        QFile::remove(notePath);
+        if ((creates ? ::unlink(native.constData()) : ::truncate(native.constData(), before)) == 0)
+            QFile::remove(notePath);
         throw MotraError::fileFailure(Action::Append, path, reason);
     }
     QFile::remove(notePath);

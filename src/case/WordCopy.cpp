@@ -1,9 +1,7 @@
 #include "case/WordCopy.h"
 
 #include "case/HostPath.h"
-#include "case/MotraError.h"
-
-#include <QSaveFile>
+#include "case/TextFile.h"
 
 namespace WordCopy {
 
@@ -15,20 +13,11 @@ QByteArray bytes(const QStringList &lines)
     return out;
 }
 
+// Saved as every other replaced file is: whole or not at all, a folder or FIFO in its place
+// refused, leftovers of interrupted saves removed.
 void write(const QString &fixedPath, const QStringList &lines)
 {
-    const QString path = hostPath(fixedPath);
-    const QByteArray content = bytes(lines);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw MotraError::cannotOpen(path, file.errorString());
-    // Flushed before commit so that a full disk never puts a cut copy in place of the old one.
-    const bool written = file.write(content) == content.size() && file.flush();
-    if (!written || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw MotraError::ioError(path, reason);
-    }
+    TextFile::writeBytes(hostPath(fixedPath), bytes(lines));
 }
 
 } // namespace WordCopy

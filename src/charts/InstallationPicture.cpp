@@ -1,8 +1,6 @@
 #include "charts/InstallationPicture.h"
 
-#include "case/HostPath.h"
 #include "case/MotraError.h"
-#include "case/TextFile.h"
 
 #include <QtEndian>
 
@@ -58,12 +56,17 @@ qint64 bitmapSizeByHeader(const QByteArray &bytes)
     return dataOffset + rowBytes * height;
 }
 
-QImage decodeInstallationPicture(const QByteArray &bytes, const QString &fixedPath, const QSize &expectedSize)
+void requireWholeBitmap(const QByteArray &bytes, const QString &fixedPath)
 {
     const qint64 needed = bitmapSizeByHeader(bytes);
     if (needed > bytes.size())
         throw damaged(fixedPath,
             QStringLiteral("a kép csonka: %1 bájt helyett csak %2 bájt hosszú").arg(needed).arg(bytes.size()));
+}
+
+QImage decodeInstallationPicture(const QByteArray &bytes, const QString &fixedPath, const QSize &expectedSize)
+{
+    requireWholeBitmap(bytes, fixedPath);
     const QImage image = QImage::fromData(bytes);
     if (image.isNull())
         throw damaged(fixedPath, QStringLiteral("a fájl nem olvasható képként (%1 bájt)").arg(bytes.size()));
@@ -75,9 +78,4 @@ QImage decodeInstallationPicture(const QByteArray &bytes, const QString &fixedPa
                 .arg(expectedSize.width())
                 .arg(expectedSize.height()));
     return image;
-}
-
-QImage loadInstallationPicture(const QString &fixedPath, const QSize &expectedSize)
-{
-    return decodeInstallationPicture(TextFile::readBytes(hostPath(fixedPath)), fixedPath, expectedSize);
 }

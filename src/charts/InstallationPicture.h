@@ -13,8 +13,9 @@
 // Decodes the bytes of the picture at fixedPath; throws MotraError naming fixedPath and
 // what is wrong. An empty expectedSize accepts any size.
 QImage decodeInstallationPicture(const QByteArray &bytes, const QString &fixedPath, const QSize &expectedSize = {});
-// Reads and decodes the picture at a fixed path, as decodeInstallationPicture does.
-QImage loadInstallationPicture(const QString &fixedPath, const QSize &expectedSize = {});
+// Only the check for a Windows bitmap cut short, for a reader that decodes the bytes itself;
+// throws as decodeInstallationPicture does.
+void requireWholeBitmap(const QByteArray &bytes, const QString &fixedPath);
 // The number of bytes an uncompressed Windows bitmap must have by its header, or 0 when the
 // header does not tell (another format, a compressed bitmap, a header cut short).
 qint64 bitmapSizeByHeader(const QByteArray &bytes);

@@ -2,7 +2,9 @@
 
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
+#include "case/HostPath.h"
 #include "case/MotraError.h"
+#include "case/VisibleText.h"
 #include "entry/AnswerGrid.h"
 #include "entry/AnswerGridDelegate.h"
 #include "entry/ZeroFill.h"
@@ -239,7 +241,11 @@ AnswerGridForm::ScoringResult AnswerGridForm::szmolj1Click(bool draw)
     try {
         GatherSlotValues(m_record, m_record.CurrentKind);
     } catch (const MotraError &error) {
-        showScoringFailure(error);
+        // Right after opening a case file the answer came from it: the message names the file.
+        const QString &caseFile = windowServices().caseFileBeingOpened;
+        showScoringFailure(caseFile.isEmpty()
+                ? error
+                : error.withLine(QStringLiteral("Esetfájl: ") + VisibleText::showControls(shownPath(caseFile))));
         return ScoringResult::BadAnswer;
     }
     try {

@@ -164,6 +164,16 @@ template<typename Line, typename AppendText> Line buildStatisticsLine(const Case
     return line;
 }
 
+// A last line without its line end, left by a crash of an older version or by a hand edit:
+// it stays as it is, the new line starts on a line of its own, and the user hears of it.
+void reportCutLastLine(const QString &hostFile)
+{
+    TextFile::reportNotice(QStringLiteral("A(z) \"%1\" fájl utolsó sora nem ér véget sorvéggel: egy korábbi, "
+                                          "félbeszakadt írás csonka sora lehet. Az új sort külön sorba írom; a "
+                                          "csonka sort kérem, ellenőrizze.")
+                               .arg(shownPath(hostFile)));
+}
+
 } // namespace
 
 QString StatisticsLine(const CaseRecord &record)
@@ -202,8 +212,10 @@ void AppendToSummaryFile(const CaseRecord &record)
     const SummaryTail tail = readSummaryTail(file);
     QString text;
     // A hand-edited file may lack its last line end; the new line must not run into it.
-    if (!tail.empty && !tail.endsWithBreak)
+    if (!tail.empty && !tail.endsWithBreak) {
+        reportCutLastLine(file);
         text += LineEnd;
+    }
     if (tail.empty || tail.lastKind != record.CurrentKind)
         text += StatisticsHeader(record.CurrentKind);
     text += StatisticsLine(record);
@@ -270,8 +282,10 @@ bool attachToStatisticsFile(const CaseRecord &record, const QString &fileName)
     if (codeInLines(record.Personal.ChildCode, file))
         return false;
     QString text;
-    if (file.partialLastLine)
+    if (file.partialLastLine) {
+        reportCutLastLine(path);
         text += LineEnd;
+    }
     text += StatisticsLine(record);
     AppendText(path, text);
     return true;

@@ -20,6 +20,10 @@ struct WindowServices
     std::function<void(const QString &caption, const QString &helpFile, const QString &notesFile, bool modal)> showHelp;
     std::function<void(const QString &message)> showNotice; // the program's notice box
     std::function<void()> showResultsList; // the slot value list, modal
+
+    // The case file (host path) whose windows the main window walks through right after
+    // opening it, empty otherwise: a bad answer met on that walk came from the file.
+    QString caseFileBeingOpened;
 };
 
 WindowServices &windowServices();

@@ -33,6 +33,7 @@ private slots:
         ModalSeam::install(nullptr); // the real seam, with its real exec()
         QString shownText;
         Qt::TextFormat format = Qt::AutoText;
+        Qt::TextFormat labelFormat = Qt::AutoText;
         bool found = false;
         // Looked at while the box is up, then answered; the box is never left open.
         QTimer::singleShot(50, [&] {
@@ -41,9 +42,10 @@ private slots:
                 return;
             found = true;
             format = box->textFormat();
-            for (const QLabel *label : box->findChildren<QLabel *>()) {
-                if (label->text() == text)
-                    shownText = label->text();
+            // The box's own text label: exactly the message, nothing added or escaped, as plain text.
+            if (const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+                shownText = label->text();
+                labelFormat = label->textFormat();
             }
             box->button(question ? QMessageBox::Yes : QMessageBox::Ok)->click();
         });
@@ -58,6 +60,7 @@ private slots:
         QVERIFY(found);
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shownText, text);
+        QCOMPARE(labelFormat, Qt::PlainText);
     }
 };
 

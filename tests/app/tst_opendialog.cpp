@@ -308,6 +308,10 @@ void TestOpenDialog::onlyCleanlyClosedPartsAreMarked()
     QCOMPARE(m_seam->messages.size(), 1);
     QCOMPARE(
         m_seam->messages.first().section(QLatin1Char('\n'), 0, 0), QStringLiteral("'x' is not a valid integer value"));
+    // The bad answer came from the file just opened: its last line names it.
+    QCOMPARE(m_seam->messages.first().section(QLatin1Char('\n'), -1),
+        QStringLiteral("Esetfájl: ") + FixedPaths::caseFile(QStringLiteral("ROSSZ")));
+    QVERIFY(windowServices().caseFileBeingOpened.isEmpty());
     QVERIFY(main->Check2->isHidden());
     QVERIFY(!main->Label2->isDone());
     for (const QLabel *check : {main->Check1, main->Check3, main->Check4, main->Check5})
@@ -463,7 +467,7 @@ void TestOpenDialog::previewOfDemoExaminations()
 
 void TestOpenDialog::photoFallbacks_data()
 {
-    QTest::addColumn<QString>("photo"); // "ok", "missing", "damaged", "empty"
+    QTest::addColumn<QString>("photo"); // "ok", "missing", "damaged", "empty", "cut stand-in" (missing)
     QTest::addColumn<bool>("noPhotoPicture");
     QTest::addColumn<bool>("photoFolder");
     QTest::addColumn<QColor>("shown");
@@ -477,6 +481,7 @@ void TestOpenDialog::photoFallbacks_data()
     QTest::newRow("zero-byte jpg") << "empty" << true << true << blue << "SAJAT.jpg";
     QTest::newRow("damaged, no stand-in") << "damaged" << false << true << previous << "SAJAT.jpg";
     QTest::newRow("no photo folder") << "missing" << true << false << blue << "c:\\qrelab\\kalauz\\pictures\\";
+    QTest::newRow("stand-in cut short") << "cut stand-in" << true << true << previous << "csonka";
 }
 
 void TestOpenDialog::photoFallbacks()
@@ -499,6 +504,8 @@ void TestOpenDialog::photoFallbacks()
         m_inst->writeBytes(FixedPaths::PhotoFolder + QStringLiteral("SAJAT.jpg"), "\xff\xd8\xff\xe0 nem kep");
     else if (photo == QLatin1String("empty"))
         m_inst->writeBytes(FixedPaths::PhotoFolder + QStringLiteral("SAJAT.jpg"), QByteArray());
+    else if (photo == QLatin1String("cut stand-in"))
+        m_inst->writeBytes(FixedPaths::NoPhotoPicture, m_inst->readBytes(FixedPaths::NoPhotoPicture).left(60));
 
     start();
     TMegnyitForm *form = openForm(*m_app);

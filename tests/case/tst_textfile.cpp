@@ -227,6 +227,9 @@ private slots:
             QTest::addRow("folder, %s", operation) << "folder" << operation << "mappa, nem fájl";
             QTest::addRow("device, %s", operation) << "device" << operation << "eszköz";
         }
+        QTest::addRow("FIFO as the append's note") << "fifo note"
+                                                   << "append"
+                                                   << "csővezeték (FIFO)";
     }
 
     void nonRegularFiles()
@@ -242,6 +245,12 @@ private slots:
         } else if (kind == QLatin1String("folder")) {
             target = path(QStringLiteral("mappa"));
             QVERIFY(QDir().mkpath(target));
+        } else if (kind == QLatin1String("fifo note")) {
+            target = path(QStringLiteral("jegyzett.dat"));
+            putBytes(target, "x\r\n");
+            const QString note = target + QStringLiteral(".before-append");
+            QFile::remove(note);
+            QCOMPARE(::mkfifo(QFile::encodeName(note).constData(), 0600), 0);
         }
         alarm(20); // a blocking open fails the test instead of hanging it
         const QString message = errorOf([&] {
@@ -255,7 +264,10 @@ private slots:
         alarm(0);
         QVERIFY2(message.contains(target), qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("Oka: ez egy ") + reason), qPrintable(message));
-        QVERIFY(QFileInfo(target).isDir() || !QFileInfo(target).isFile());
+        if (kind == QLatin1String("fifo note"))
+            QCOMPARE(bytesOf(target), QByteArray("x\r\n"));
+        else
+            QVERIFY(QFileInfo(target).isDir() || !QFileInfo(target).isFile());
     }
 
     // Every failure names the file and the reason; where the file lies in the installation,
@@ -301,27 +313,33 @@ private slots:
     }
 
     // An append that fails is cut back: the file holds exactly what it held before, whether
-    // the limit stops the first byte or the middle of the text.
+    // the limit stops the first byte or the middle of the text; a file it made is gone.
     void failedAppendRollsBack_data()
     {
         QTest::addColumn<int>("limitAbove");
         QTest::addColumn<int>("textSize");
-        QTest::newRow("nothing fits") << 0 << 600;
-        QTest::newRow("cut in the middle") << 100 << 600;
-        QTest::newRow("cut after a page") << 5000 << 9000;
+        QTest::addColumn<bool>("existed");
+        QTest::newRow("nothing fits") << 0 << 600 << true;
+        QTest::newRow("cut in the middle") << 100 << 600 << true;
+        QTest::newRow("cut after a page") << 5000 << 9000 << true;
+        QTest::newRow("new file cut in the middle") << 100 << 600 << false;
     }
 
     void failedAppendRollsBack()
     {
         QFETCH(int, limitAbove);
         QFETCH(int, textSize);
+        QFETCH(bool, existed);
         const QString file = path(QStringLiteral("stat.da1"));
-        const QByteArray old("Kod\tDatum\r\nA1\t2004\r\n");
-        putBytes(file, old);
+        const QByteArray old = existed ? QByteArray("Kod\tDatum\r\nA1\t2004\r\n") : QByteArray();
+        QFile::remove(file);
+        if (existed)
+            putBytes(file, old);
         const QString text = QString(textSize - 2, QLatin1Char('7')) + QStringLiteral("\r\n");
         const QString message = errorUnderSizeLimit(old.size() + limitAbove, [&] { TextFile::appendText(file, text); });
         QVERIFY2(message.contains(QLatin1String("Oka: File too large")), qPrintable(message));
         QVERIFY2(message.contains(file), qPrintable(message));
+        QCOMPARE(QFileInfo::exists(file), existed);
         QCOMPARE(bytesOf(file), old);
         QVERIFY(!QFileInfo::exists(file + QStringLiteral(".before-append")));
         TextFile::appendText(file, text);
@@ -330,25 +348,39 @@ private slots:
     }
 
     // An append killed part-way (the note beside the file, a cut line at its end): the next
-    // append removes the cut line first and says so; an append that was whole stays.
+    // append removes the cut line first and says so; an append that was whole stays. A file
+    // that the killed append made and did not finish is removed.
     void interruptedAppend_data()
     {
+        QTest::addColumn<bool>("created"); // the killed append made the file
+        QTest::addColumn<bool>("made"); // the file was there when it was killed
         QTest::addColumn<QByteArray>("reached");
         QTest::addColumn<bool>("cut");
-        QTest::newRow("killed in the line") << QByteArray("B2\t20") << true;
-        QTest::newRow("killed before writing") << QByteArray() << false;
-        QTest::newRow("killed after the whole line") << QByteArray("B2\t2005\r\n") << false;
+        QTest::newRow("killed in the line") << false << true << QByteArray("B2\t20") << true;
+        QTest::newRow("killed before writing") << false << true << QByteArray() << false;
+        QTest::newRow("killed after the whole line") << false << true << QByteArray("B2\t2005\r\n") << false;
+        QTest::newRow("new file killed in the line") << true << true << QByteArray("B2\t20") << true;
+        QTest::newRow("new file killed empty") << true << true << QByteArray() << true;
+        QTest::newRow("new file killed before making it") << true << false << QByteArray() << false;
+        QTest::newRow("new file killed after the whole line") << true << true << QByteArray("B2\t2005\r\n") << false;
     }
 
     void interruptedAppend()
     {
+        QFETCH(bool, created);
+        QFETCH(bool, made);
         QFETCH(QByteArray, reached);
         QFETCH(bool, cut);
         const QString file = path(QStringLiteral("_sum.dat"));
-        const QByteArray old("A1\t2004\r\n");
-        putBytes(file, old + reached);
+        const QByteArray old = created ? QByteArray() : QByteArray("A1\t2004\r\n");
+        QFile::remove(file);
+        if (made)
+            putBytes(file, old + reached);
         putBytes(file + QStringLiteral(".before-append"),
-            QByteArray::number(old.size()) + ' ' + QByteArray::number(old.size() + 9) + '\n');
+            QByteArray::number(old.size()) + ' ' + QByteArray::number(old.size() + 9) + (created ? " new\n" : "\n"));
+        // Rolled back on its own: a file the killed append made and cut is gone.
+        TextFile::recoverInterruptedAppend(file);
+        QCOMPARE(QFileInfo::exists(file), made && !(created && cut));
         TextFile::appendText(file, QStringLiteral("C3\t2006\r\n"));
         QCOMPARE(bytesOf(file), old + (cut ? QByteArray() : reached) + "C3\t2006\r\n");
         QVERIFY(!QFileInfo::exists(file + QStringLiteral(".before-append")));
@@ -364,7 +396,11 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("removed");
         QTest::newRow("leftover") << "A7.mtr.AbCdEf" << true;
-        QTest::newRow("leftover with digits") << "A7.mtr.q1w2e3" << true;
+        QTest::newRow("leftover with digits") << "A7.mtr.q1W2e3" << true;
+        // A user's copies: letters of one case only.
+        QTest::newRow("backup") << "A7.mtr.backup" << false;
+        QTest::newRow("old123") << "A7.mtr.old123" << false;
+        QTest::newRow("BACKUP") << "A7.mtr.BACKUP" << false;
         QTest::newRow("five letters") << "A7.mtr.AbCdE" << false;
         QTest::newRow("seven letters") << "A7.mtr.AbCdEfg" << false;
         QTest::newRow("other case file") << "B7.mtr.AbCdEf" << false;

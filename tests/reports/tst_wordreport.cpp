@@ -237,7 +237,11 @@ void TestWordReport::opinionCopyNeverAheadOfFixedFile()
     TestInstallation inst(true);
     CaseRecord record;
     record.Opinion = QStringList{QStringLiteral("Első ő, ű."), QString()};
+    // The copy is saved as every replaced file: an interrupted save's leftover goes with it.
+    const QString leftover = inst.path(WordCopy::OpinionText) + QStringLiteral(".XyZ1ab");
+    QVERIFY(QFile(leftover).open(QIODevice::WriteOnly));
     writeOpinionFile(record);
+    QVERIFY(!QFileInfo::exists(leftover));
     const QByteArray copy = inst.readBytes(WordCopy::OpinionText);
     QCOMPARE(copy, QByteArray("\xef\xbb\xbf") + QStringLiteral("Első ő, ű.\r\n\r\n").toUtf8());
     // Text the fixed file cannot hold stops both: the copy never shows what the file lacks.

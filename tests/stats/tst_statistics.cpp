@@ -21,8 +21,17 @@ class TestStatistics : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
-    void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        m_notices.clear();
+        TextFile::setNoticeReporter([this](const QString &text) { m_notices << text; });
+    }
+    void cleanupTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        TextFile::setNoticeReporter({});
+    }
 
     void lineFieldCounts_data();
     void lineFieldCounts();
@@ -47,6 +56,8 @@ private slots:
     void summaryFileThatIsAFifo();
 
 private:
+    QStringList m_notices;
+
     static QByteArray readAll(const QString &path)
     {
         QFile file(path);
@@ -263,6 +274,11 @@ void TestStatistics::attachTwiceRefused()
     const QByteArray once
         = attached ? start + (tail.isEmpty() ? "" : "\r\n") + StatisticsLine(record).toLatin1() : start;
     QCOMPARE(inst.readBytes(file), once);
+    // A cut last line that a new record follows is not taken in silence.
+    QCOMPARE(m_notices.size(), attached && !tail.isEmpty() ? 1 : 0);
+    if (!m_notices.isEmpty())
+        QVERIFY2(
+            m_notices.first().contains(file + QStringLiteral("\" fájl utolsó sora")), qPrintable(m_notices.first()));
     QVERIFY(!attachToStatisticsFile(record, QStringLiteral("minta.DA2")));
     QCOMPARE(inst.readBytes(file), once);
 }
@@ -351,6 +367,8 @@ void TestStatistics::summaryFileWithoutLastLineEnd()
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0], QStringLiteral("kezzel irt sor"));
     QCOMPARE(lines[1] + "\r\n", StatisticsHeader(Teacher));
+    QCOMPARE(m_notices.size(), 1);
+    QVERIFY2(m_notices.first().contains(FixedPaths::SummaryStatFile), qPrintable(m_notices.first()));
 }
 
 // A save killed while appending left a cut line (and the append's note): the next save
