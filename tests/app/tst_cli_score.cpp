@@ -245,8 +245,11 @@ void TestCliScore::exitCodes()
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
     if (fullOutput)
         QVERIFY2(run.err.contains(QStringLiteral("A kimenet nem írható ki hiánytalanul.")), qPrintable(run.err));
-    if (exitCode == ExitSuccess)
+    if (exitCode == ExitSuccess) {
         QVERIFY(run.out.contains(QStringLiteral("  4  egy kimenet nem írható ki hiánytalanul")));
+        QVERIFY2(
+            run.out.contains(QStringLiteral("\na telepítés helye most: %1\n").arg(inst.root())), qPrintable(run.out));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliScore)
