@@ -3,18 +3,25 @@
 
 MOTRA_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 MOTRA_BUILD="$MOTRA_REPO/build"
-# libqt6gui6 carries Qt's JPEG image plugin, which shows the photographs of the open dialog.
-# "a|b": either one will do; the first is installed when none is there (the headless Writer
-# is enough for the tests and never replaces a desktop's full LibreOffice Writer).
+# What building and running the program needs (scripts/run installs these and the full
+# LibreOffice Writer, in which the word report opens). libqt6gui6 carries Qt's JPEG image
+# plugin, which shows the photographs of the open dialog.
 MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n
-    libqt6gui6 libzip-dev "libreoffice-writer-nogui|libreoffice-writer" python3-uno poppler-utils
-    dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info)
+    libqt6gui6 libzip-dev)
+# What the tests need besides (scripts/test installs both lists): the word-report test's
+# Writer and its Python bridge, the PDF text tool, the Debian package's tools (dpkg-shlibdeps,
+# the icon's PNG sizes, the validators, the MIME database) and the virtual display the
+# menu-entry test starts the program on. "a|b": either one will do; the first is installed
+# when none is there (the headless Writer never replaces a desktop's full LibreOffice Writer).
+MOTRA_TEST_PACKAGES=("libreoffice-writer-nogui|libreoffice-writer" python3-uno poppler-utils
+    dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info xvfb xdotool libgtk-3-bin)
 
 motra_say() { printf 'motra: %s\n' "$*" >&2; }
 
+# motra_install_packages ENTRY...: installs the packages named that are missing.
 motra_install_packages() {
     local missing=() entry pkg found
-    for entry in "${MOTRA_PACKAGES[@]}"; do
+    for entry in "$@"; do
         found=
         for pkg in ${entry//|/ }; do
             if dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then

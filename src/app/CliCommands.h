@@ -18,9 +18,6 @@ enum CliExitCode : int {
     ExitWriteFailed = 4,
 };
 
-// The text of `motra-cli --help`: the subcommands and the exit codes.
-extern const char *const CliHelpText;
-
 // Subcommands of motra-cli. args are the arguments after the subcommand's name.
 // Each returns the process exit status (a CliExitCode).
 int runScoreCommand(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -1,8 +1,17 @@
 #include "app/TAboutForm.h"
 
+#include "case/HostPath.h"
+
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+
+QString TAboutForm::installationLine()
+{
+    return QStringLiteral("A telepítés helye: %1").arg(QFileInfo(motraRoot()).absoluteFilePath());
+}
 
 static QImage drawAboutPicture()
 {
@@ -36,6 +45,9 @@ static QImage drawAboutPicture()
     QFont credits(QStringLiteral("Arial"), 7);
     p.setFont(credits);
     p.setPen(QColor(64, 64, 64));
+    // A long path loses its middle here; the tooltip carries it whole.
+    p.drawText(QPoint(10, image.height() - 38),
+        QFontMetrics(credits).elidedText(TAboutForm::installationLine(), Qt::ElideMiddle, image.width() - 20));
     p.drawText(QPoint(10, image.height() - 22), QStringLiteral("Program és kézikönyv: a MOTRA fejlesztői"));
     p.drawText(QPoint(10, image.height() - 10), QStringLiteral("Qt 6 alapú változat"));
     return image;
@@ -46,6 +58,7 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     setObjectName(QStringLiteral("TAboutForm"));
     setFixedSize(PictureWidth, PictureHeight);
     setCursor(Qt::PointingHandCursor);
+    setToolTip(installationLine());
 }
 
 const QImage &TAboutForm::picture() const

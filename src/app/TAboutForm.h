@@ -14,6 +14,9 @@ public:
     static constexpr int PictureHeight = 155;
 
     const QImage &picture() const;
+    // Where the installation lives (the folder standing for drive C:), one line of plain text
+    // in the picture and, whole, in the tooltip.
+    static QString installationLine();
     void Image1Click();
 
 protected:

@@ -1,8 +1,10 @@
 #include "app/CliCommands.h"
 #include "app/CliOutput.h"
 #include "app/CliSupport.h"
+#include "case/HostPath.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringConverter>
 
@@ -17,11 +19,13 @@ static const char *const Usage = "használat:\n"
                                  "  motra-cli stats [--threads N] FAJTA FÁJL_VAGY_MAPPA...\n"
                                  "  motra-cli --help\n";
 
-const char *const CliHelpText
+static const char *const HelpIntro
     = "A MOTRA parancssori eszköze: esetfájlok pontozása, jegyzőkönyv, diagram és statisztika készítése\n"
       "a MOTRA_ROOT alatti telepítés norma- és skálafájljaival.\n"
-      "telepítés: $MOTRA_ROOT, különben $XDG_DATA_HOME/motra/c\n"
-      "\n"
+      "telepítés: $MOTRA_ROOT, különben $XDG_DATA_HOME/motra/c\n";
+
+static const char *const HelpCommands
+    = "\n"
       "  score FÁJL.mtr        a három kérdőív nyers- és T-pontjai soronként\n"
       "  report FÁJL.mtr -o KIMENET.htm [--parent] [--teacher] [--self-report]\n"
       "                        a HTML jegyzőkönyv (kapcsoló nélkül mindhárom kérdőívvel)\n"
@@ -50,6 +54,14 @@ static void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext 
         return;
     if (platformHandler)
         platformHandler(type, context, message);
+}
+
+// The installation rule of the help text, applied to this run's environment.
+static QString installationLine()
+{
+    const QFileInfo root(motraRoot());
+    return QStringLiteral("a telepítés helye most: %1%2\n")
+        .arg(root.absoluteFilePath(), root.isDir() ? QString() : QStringLiteral(" (ez a mappa nem létezik)"));
 }
 
 static bool isHelp(const QString &arg)
@@ -89,7 +101,7 @@ int main(int argc, char *argv[])
     int status = ExitUsage;
     try {
         if (isHelp(command)) {
-            out << Usage << '\n' << CliHelpText;
+            out << Usage << '\n' << HelpIntro << installationLine() << HelpCommands;
             status = ExitSuccess;
         } else if (command == QLatin1String("score"))
             status = runScoreCommand(args, out, err);

@@ -257,10 +257,13 @@ void TestCliScore::exitCodes()
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
     if (fullOutput)
         QVERIFY2(run.err.contains(QStringLiteral("A kimenet nem írható ki hiánytalanul.")), qPrintable(run.err));
-    if (args.value(0) == QLatin1String("--help") && exitCode == ExitSuccess)
+    if (args.value(0) == QLatin1String("--help") && exitCode == ExitSuccess) {
         QVERIFY(run.out.contains(QStringLiteral("  4  egy kimenet nem írható ki hiánytalanul")));
-    else if (args.value(0) == QLatin1String("stats") && exitCode == ExitSuccess)
+        QVERIFY2(
+            run.out.contains(QStringLiteral("\na telepítés helye most: %1\n").arg(inst.root())), qPrintable(run.out));
+    } else if (args.value(0) == QLatin1String("stats") && exitCode == ExitSuccess) {
         QVERIFY2(run.out.contains(QStringLiteral("CLI-1\t")), qPrintable(run.out));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliScore)

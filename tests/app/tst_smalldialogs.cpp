@@ -20,6 +20,7 @@ private slots:
     void overwriteConfirmation();
     void overwriteConfirmationShowsAmpersand();
     void aboutBoxClosesOnClick();
+    void aboutBoxNamesInstallation();
     void programInfoLines();
 };
 
@@ -104,6 +105,18 @@ void TestSmallDialogs::aboutBoxClosesOnClick()
     form.setResult(-1);
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(100, 80));
     QCOMPARE(form.result(), int(QDialog::Accepted));
+}
+
+void TestSmallDialogs::aboutBoxNamesInstallation()
+{
+    const QByteArray old = qgetenv("MOTRA_ROOT");
+    qputenv("MOTRA_ROOT", "/srv/motra/c");
+    TAboutForm first;
+    qputenv("MOTRA_ROOT", "/srv/motra/d");
+    TAboutForm second;
+    old.isNull() ? qunsetenv("MOTRA_ROOT") : qputenv("MOTRA_ROOT", old);
+    QCOMPARE(first.toolTip(), QStringLiteral("A telepítés helye: /srv/motra/c"));
+    QVERIFY(first.picture() != second.picture());
 }
 
 void TestSmallDialogs::programInfoLines()

@@ -1,20 +1,19 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the finished build, unpacks it into a scratch root the way
+# Unpacks the Debian package built from the finished build into a scratch root the way
 # dpkg installs it and checks what a user's machine gets: the layout, the dependencies
 # computed from the programs, the desktop files against their validators, the manual page
 # against motra-cli --help, and the installed launcher and motra-cli on a user's folder.
 #
-#   tst_package.sh BUILD_DIR WORK_DIR APP_ID DEMO_DIR
+#   tst_package.sh BUILD_DIR DEB_DIR WORK_DIR APP_ID DEMO_DIR
 set -euo pipefail
-build=$1 work=$2 id=$3 demo=$4
+build=$1 debs=$2 work=$3 id=$4 demo=$5
 fail() { echo "FAIL: $*" >&2; exit 1; }
 squeeze() { sed -e 's/[[:space:]]\+/ /g' -e 's/^ //' -e 's/ $//'; }
 
 rm -rf "$work"
 mkdir -p "$work"
-cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
-debs=("$work"/motra_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one motra_*.deb in $work"
+debs=("$debs"/motra_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one motra_*.deb in $2"
 deb=${debs[0]}
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -68,13 +67,18 @@ XDG_DATA_HOME=$work update-mime-database "$work/mime" >"$work/mime.log" 2>&1 || 
 grep -q "^50:$mime_type:\*\.mtr$" "$work/mime/globs2" || fail "*.mtr is not registered as $mime_type"
 grep -aq '<MOTRA=>' "$work/mime/magic" || fail "case files are not recognised by their first line"
 
-# The manual page says what --help says, line by line.
-help=$("$root/usr/bin/motra-cli" --help 2>&1 || true)
+# The manual page says what --help says, line by line; where --help names this run's
+# installation folder, the manual page has a placeholder.
+help=$(MOTRA_ROOT=$work/nincs "$root/usr/bin/motra-cli" --help 2>&1 || true)
 grep -q 'telepítés: ' <<<"$help" || fail "--help does not say where the installation lives"
+here='a telepítés helye most: '
+grep -qxF "$here$work/nincs (ez a mappa nem létezik)" <<<"$help" || fail "--help does not name the folder MOTRA_ROOT gives"
 manual=$(gzip -dc "$root/usr/share/man/man1/motra-cli.1.gz" | sed -e 's/\\f[BIRP]//g' -e 's/\\-/-/g' -e 's/\\e/\\/g' | squeeze)
+grep -qF "${here}MAPPA" <<<"$manual" || fail "the manual page lacks the line: ${here}MAPPA"
 while IFS= read -r line; do
     line=$(squeeze <<<"$line")
-    [ -z "$line" ] || grep -qF -- "$line" <<<"$manual" || fail "the manual page lacks the --help line: $line"
+    [ -z "$line" ] || [[ $line == "$here"* ]] || grep -qF -- "$line" <<<"$manual" ||
+        fail "the manual page lacks the --help line: $line"
 done <<<"$help"
 
 # The installed programs on a user's folder, without a display: the launcher finds the
