@@ -28,6 +28,8 @@ class TestMainWindow : public QObject
     Q_OBJECT
 private slots:
     void startsLockedWithEveryWindow();
+    void showFirstBuildsWindowsAfterThePaint_data();
+    void showFirstBuildsWindowsAfterThePaint();
     void wrongKeystrokesStayLocked();
     void exactPasswordUnlocks();
     void damagedPasswordFileKeepsLocked();
@@ -87,6 +89,47 @@ void TestMainWindow::startsLockedWithEveryWindow()
         last = at;
     }
     QCOMPARE(created, order);
+}
+
+// Started as main() starts it, the costly parts of the windows wait until the locked window
+// has been painted, but never past the unlock: nothing of the examination may meet a window
+// that is not whole.
+void TestMainWindow::showFirstBuildsWindowsAfterThePaint_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("typePassword");
+    QTest::newRow("first paint") << QStringList() << false;
+    QTest::newRow("password typed before the paint") << QStringList() << true;
+    QTest::newRow("password on the command line") << QStringList{"_kal=123456;", "x.mtr"} << false;
+}
+
+void TestMainWindow::showFirstBuildsWindowsAfterThePaint()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, typePassword);
+    TestInstallation inst(true);
+    prepareInstallation(inst);
+    AppTestSeam seam;
+    MotraApplication app(arguments, MotraApplication::Start::ShowFirst);
+    TMainForm *main = app.mainForm();
+    const auto whole = [&] {
+        return main->Panel1 && app.window(QStringLiteral("TKalendForm"))->findChild<QWidget *>(QStringLiteral("EvSzam"))
+            && app.window(QStringLiteral("TSzuloForm"))->findChild<QWidget *>(QStringLiteral("StringGrid1"))
+            && app.window(QStringLiteral("TSzuDiagForm"))->findChild<QWidget *>(QStringLiteral("Shape99"));
+    };
+    // Whatever happens first, the creation steps that set the examination's defaults ran.
+    QCOMPARE(app.record().answers(SelfReport).valueText(10), QStringLiteral("-"));
+    if (typePassword)
+        QTest::keyClicks(main->Edit2, QStringLiteral("123456"));
+    if (main->isLocked()) {
+        QVERIFY(!whole());
+        app.show();
+        QTRY_VERIFY_WITH_TIMEOUT(whole(), 5000);
+        QVERIFY(main->isLocked());
+    } else {
+        QVERIFY(whole());
+        QVERIFY(!main->Panel1->isHidden());
+    }
 }
 
 void TestMainWindow::wrongKeystrokesStayLocked()
