@@ -34,7 +34,13 @@ void fillValidAnswers(CaseRecord &record);
 void scoreWithFiles(const ScoringFiles &files, int kind);
 
 // Invariant checks. A violation aborts under libFuzzer; the replay test collects them.
-void expect(bool condition, const QString &what);
+void fail(const QString &what);
+// The message is only put together when the check fails: most inputs pass every check.
+template<typename Describe> void expect(bool condition, Describe &&describe)
+{
+    if (!condition)
+        fail(describe());
+}
 QStringList takeFailures();
 
 // Answer sets keep their row counts and scale score arrays their sizes.

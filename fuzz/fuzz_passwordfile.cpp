@@ -17,7 +17,8 @@ MOTRA_FUZZ_TARGET(passwordFile)
         TextFile::decode(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size))));
     try {
         const QString password = passwordFromLines(lines);
-        FuzzSupport::expect(password.size() <= 9, QStringLiteral("password of %1 characters").arg(password.size()));
+        FuzzSupport::expect(
+            password.size() <= 9, [&] { return QStringLiteral("password of %1 characters").arg(password.size()); });
     } catch (const MotraError &) { }
     try {
         const QStringList changed = linesWithPassword(lines, QStringLiteral("1234567"));
@@ -26,7 +27,7 @@ MOTRA_FUZZ_TARGET(passwordFile)
             = TextFile::encode(changed.join(QLatin1String("\r\n")) + QLatin1String("\r\n"), FixedPaths::PasswordFile);
         FuzzSupport::expect(
             passwordFromLines(TextFile::splitLines(TextFile::decode(stored))) == QLatin1String("1234567"),
-            QStringLiteral("stored password does not read back"));
+            [] { return QStringLiteral("stored password does not read back"); });
     } catch (const MotraError &) { }
     return 0;
 }

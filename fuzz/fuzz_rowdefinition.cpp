@@ -13,10 +13,10 @@ MOTRA_FUZZ_TARGET(rowDefinition)
     FuzzSupport::ensureApplication();
     const QString text = TextFile::decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const RowDefinition row = parseRowDefinition(text);
-    FuzzSupport::expect(row.text == text, QStringLiteral("row text changed"));
+    FuzzSupport::expect(row.text == text, [] { return QStringLiteral("row text changed"); });
     FuzzSupport::expect(
         row.RowNumber.size() <= text.size() && row.Label.size() <= text.size() && row.Tag.size() <= text.size(),
-        QStringLiteral("row parts longer than the text"));
+        [] { return QStringLiteral("row parts longer than the text"); });
     (void)row.rowNumberValue();
     for (int kind = Parent; kind <= SelfReport; ++kind)
         (void)questionCaption(kind, row);

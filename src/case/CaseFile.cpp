@@ -211,10 +211,13 @@ void readTaggedFile(CaseRecord &record, const ByteLines &lines, int onlyKind, Ca
     }
     for (int kind = Parent; kind <= SelfReport; ++kind)
         readSection(record.answers(kind), lines, sectionStart[kind - 1], sectionEnd[kind - 1], true, pool);
+    // Without an opinion tag everything after line 0 counts as opinion; its repeated short
+    // lines share one text each.
     QStringList opinion;
+    opinion.reserve(qMax<qsizetype>(0, lines.size() - opinionStart - 1));
     for (qsizetype index = opinionStart + 1; index < lines.size(); ++index)
-        opinion.append(decodePiece(lines[index]));
-    record.Opinion = opinion;
+        opinion.append(decodeShared(pool, lines[index]));
+    record.Opinion = std::move(opinion);
 }
 
 // ---- Files this program wrote: read by position --------------------------------------------

@@ -176,11 +176,16 @@ void setNoticeReporter(std::function<void(const QString &)> reporter)
 
 void reportNotice(const QString &message) { tellUser(message); }
 
-QString decode(const QByteArray &bytes)
+// Opening a converter looks the code page up by name each time, which costs more than
+// decoding a short value, so every thread keeps one decoder. The code page has one byte per
+// character: nothing carries over from one text to the next.
+static QStringDecoder &threadDecoder()
 {
-    QStringDecoder decoder(CodePage);
-    return decoder.decode(bytes);
+    thread_local QStringDecoder decoder(CodePage);
+    return decoder;
 }
+
+QString decode(const QByteArray &bytes) { return threadDecoder().decode(bytes); }
 
 static QString describeUnencodable(const QString &text, const QString &where)
 {

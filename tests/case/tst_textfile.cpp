@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <thread>
 #include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -82,6 +83,21 @@ private slots:
             QStringLiteral("€ „idézet” – — … § ° × ÷"), QString(), QStringLiteral("\tTabulátorral kezdődő sor")};
         TextFile::writeLines(path(QStringLiteral("letters.txt")), lines);
         QCOMPARE(TextFile::readLines(path(QStringLiteral("letters.txt"))), lines);
+    }
+
+    // One decoder serves every text of a thread: a byte the code page leaves undefined, or a
+    // decode on another thread, changes nothing in the texts decoded after it.
+    void decodingKeepsNothingBetweenTexts()
+    {
+        const QString undefined = TextFile::decode(QByteArray("a\x81\x98"));
+        QCOMPARE(undefined.size(), 3);
+        QCOMPARE(undefined.at(0), QLatin1Char('a'));
+        QCOMPARE(TextFile::decode(QByteArray("\xF5\xFB")), QStringLiteral("őű"));
+        QString onOtherThread;
+        std::thread other([&] { onOtherThread = TextFile::decode(QByteArray("\xE1")); });
+        other.join();
+        QCOMPARE(onOtherThread, QStringLiteral("á"));
+        QCOMPARE(TextFile::decode(QByteArray("\xD5")), QStringLiteral("Ő"));
     }
 
     void bytesOnDisk()
