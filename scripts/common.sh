@@ -5,9 +5,10 @@ MOTRA_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 MOTRA_BUILD="$MOTRA_REPO/build"
 # What building and running the program needs (scripts/run installs these and the full
 # LibreOffice Writer, in which the word report opens). libqt6gui6 carries Qt's JPEG image
-# plugin, which shows the photographs of the open dialog.
+# plugin, which shows the photographs of the open dialog; the program loads the font
+# configuration itself (libfontconfig) while its windows are made.
 MOTRA_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n
-    libqt6gui6 libzip-dev)
+    libqt6gui6 libzip-dev libfontconfig-dev)
 # What the tests need besides (scripts/test installs both lists): the word-report test's
 # Writer and its Python bridge, the PDF text tool, the Debian package's tools (dpkg-shlibdeps,
 # the icon's PNG sizes, the validators, the MIME database) and the virtual display the

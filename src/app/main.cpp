@@ -6,8 +6,17 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 int main(int argc, char *argv[])
 {
+    // Loading the font configuration (a few dozen XML files and the font caches) is the longest
+    // single step before the locked window can show text, and nothing else needs it until the
+    // first window is laid out: it runs beside the start instead of in it. Qt's own call finds
+    // the configuration ready (fontconfig sets it up once, safely from any thread).
+    std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("motra"));
@@ -21,5 +30,7 @@ int main(int argc, char *argv[])
     // Looking the icon up in the desktop's icon theme takes longer than showing the window.
     DeferredBuild::afterFirstPaint(
         motra.mainForm(), [] { QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(MOTRA_APP_ID))); });
-    return app.exec();
+    const int result = app.exec();
+    fontConfiguration.join();
+    return result;
 }
