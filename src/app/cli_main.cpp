@@ -22,7 +22,8 @@ static const char *const Usage = "használat:\n"
 static const char *const HelpIntro
     = "A MOTRA parancssori eszköze: esetfájlok pontozása, jegyzőkönyv, diagram és statisztika készítése\n"
       "a MOTRA_ROOT alatti telepítés norma- és skálafájljaival.\n"
-      "telepítés: $MOTRA_ROOT, különben $XDG_DATA_HOME/motra/c\n";
+      "telepítés: $MOTRA_ROOT, különben $XDG_DATA_HOME/motra/c\n"
+      "a fájlok a program saját útvonalával is megadhatók (c:\\_halden\\motra\\archivum\\X.mtr)\n";
 
 static const char *const HelpCommands
     = "\n"
@@ -98,6 +99,10 @@ int main(int argc, char *argv[])
         return ExitUsage;
     }
     const QString command = args.takeFirst();
+    // Files may be named as the program shows them ("c:\_halden\motra\archivum\X.mtr") as
+    // well as by their host paths; other arguments never start with a drive letter.
+    for (QString &arg : args)
+        arg = hostPath(arg);
     int status = ExitUsage;
     try {
         if (isHelp(command)) {

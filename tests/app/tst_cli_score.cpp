@@ -136,6 +136,11 @@ void TestCliScore::scoresDemoCase()
         QCOMPARE(ofKind, expectedLines(caseFile, kind));
     }
     QCOMPARE(lines.size(), 15 + 17 + 16);
+
+    // The same file named as the program shows it.
+    const Run byFixedPath = runCli({QStringLiteral("c:\\_halden\\motra\\archivum\\CLI-1.mtr")}, inst.root());
+    QCOMPARE(byFixedPath.exitCode, 0);
+    QCOMPARE(byFixedPath.out, run.out);
 }
 
 void TestCliScore::missingNormFiles()
