@@ -5,6 +5,7 @@
 #include "case/HostPath.h"
 #include "case/ListFiles.h"
 #include "case/MotraError.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 
@@ -32,7 +33,11 @@ TLastEdForm::TLastEdForm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("TLastEdForm"));
     setWindowTitle(QStringLiteral("Legutóbb módosított fájlok"));
     setModal(true);
+    DeferredBuild::later(this, [this] { buildControls(); });
+}
 
+void TLastEdForm::buildControls()
+{
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -38,6 +38,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The controls: made just after the main window has first been shown, or when first needed.
+    void buildControls();
     void message(const QString &text);
 
     TMegnyitForm *m_openForm = nullptr;

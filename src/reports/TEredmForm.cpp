@@ -1,6 +1,7 @@
 #include "reports/TEredmForm.h"
 
 #include "case/CaseRecord.h"
+#include "ui/DeferredBuild.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +13,11 @@ TEredmForm::TEredmForm(CaseRecord &record, QWidget *parent) : QDialog(parent), m
 {
     setObjectName(QStringLiteral("TEredmForm"));
     setWindowTitle(QStringLiteral("íme az XX tömb:"));
+    DeferredBuild::later(this, [this] { buildControls(); });
+}
 
+void TEredmForm::buildControls()
+{
     // Plain text: the "&" characters are what the user is meant to see.
     Label1 = new QLabel(QStringLiteral("---"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -13,9 +13,9 @@ class TEredmForm : public QDialog
 public:
     explicit TEredmForm(CaseRecord &record, QWidget *parent = nullptr);
 
-    QLabel *Label1; // index of the clicked line
-    QLabel *Label2; // the clicked line with every non-digit shown as "&"
-    QListWidget *ListBox1;
+    QLabel *Label1 = nullptr; // index of the clicked line
+    QLabel *Label2 = nullptr; // the clicked line with every non-digit shown as "&"
+    QListWidget *ListBox1 = nullptr;
 
     // Rebuilds the list from SlotValues[1..225].
     void FormActivate();
@@ -29,5 +29,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The controls: made just after the main window has first been shown, or when first needed.
+    void buildControls();
     CaseRecord &m_record;
 };

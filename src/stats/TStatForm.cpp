@@ -8,6 +8,7 @@
 #include "case/MotraError.h"
 #include "stats/FlashPanel.h"
 #include "stats/StatisticsFiles.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 
@@ -37,7 +38,11 @@ TStatForm::TStatForm(CaseRecord &record, QWidget *parent) : QDialog(parent), m_r
 {
     setObjectName(QStringLiteral("TStatForm"));
     setWindowTitle(QStringLiteral("Eredmények előkészítése statisztikai feldolgozásra"));
+    DeferredBuild::later(this, [this] { buildControls(); });
+}
 
+void TStatForm::buildControls()
+{
     Label1 = new QLabel(QStringLiteral("Az aktuális MOTRA kérdőív eredményeit csatolhatja . . ."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(12, 10, 420, 20);
@@ -98,6 +103,7 @@ TStatForm::TStatForm(CaseRecord &record, QWidget *parent) : QDialog(parent), m_r
 
 void TStatForm::setFileMask(const QString &mask)
 {
+    DeferredBuild::runPendingOf(this);
     m_mask = mask;
     refreshFileList();
 }

@@ -21,19 +21,19 @@ class TStatForm : public QDialog
 public:
     explicit TStatForm(CaseRecord &record, QWidget *parent = nullptr);
 
-    QLabel *Label1;
-    QRadioButton *RadioButton1; // ". . . létező fájlhoz"
-    QRadioButton *RadioButton2; // ". . . vagy új fájlt létesíthet"
-    QListWidget *FileListBox1;
-    QFrame *Panel1;
-    QLabel *Label2;
-    QLineEdit *Edit1;
-    QLabel *Label3;
-    FlashPanel *Panel3;
-    QPushButton *BitBtn1; // "&csatol"
-    QPushButton *BitBtn3; // "&mégse"
-    QPushButton *BitBtn2; // "&súgó"
-    QTimer *Timer1;
+    QLabel *Label1 = nullptr;
+    QRadioButton *RadioButton1 = nullptr; // ". . . létező fájlhoz"
+    QRadioButton *RadioButton2 = nullptr; // ". . . vagy új fájlt létesíthet"
+    QListWidget *FileListBox1 = nullptr;
+    QFrame *Panel1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLabel *Label3 = nullptr;
+    FlashPanel *Panel3 = nullptr;
+    QPushButton *BitBtn1 = nullptr; // "&csatol"
+    QPushButton *BitBtn3 = nullptr; // "&mégse"
+    QPushButton *BitBtn2 = nullptr; // "&súgó"
+    QTimer *Timer1 = nullptr;
 
     // The file list's mask ("*.DA1", "*.DA2", "*.DA3"), set by the caller before showing.
     void setFileMask(const QString &mask);
@@ -58,6 +58,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The controls: made just after the main window has first been shown, or when first needed.
+    void buildControls();
     void checkChosenFile();
     void checkNewName();
     QString chosenFile() const;

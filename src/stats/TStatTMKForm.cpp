@@ -7,6 +7,7 @@
 #include "stats/FlashPanel.h"
 #include "stats/StatisticsFiles.h"
 #include "stats/StatisticsRecordList.h"
+#include "ui/DeferredBuild.h"
 #include "ui/ModalSeam.h"
 #include "ui/WindowServices.h"
 
@@ -73,7 +74,11 @@ TStatTMKForm::TStatTMKForm(QWidget *parent)
 {
     setObjectName(QStringLiteral("TStatTMKForm"));
     setWindowTitle(QStringLiteral("MOTRA statisztikai fájlok karbantartása"));
+    DeferredBuild::later(this, [this] { buildControls(); });
+}
 
+void TStatTMKForm::buildControls()
+{
     int left = 12;
     for (const KindButton &kind : KindButtons) {
         auto *button = new QToolButton(this);

@@ -23,22 +23,22 @@ class TStatTMKForm : public QDialog
 public:
     explicit TStatTMKForm(QWidget *parent = nullptr);
 
-    QToolButton *SpeedButton3; // "szülői"
-    QToolButton *SpeedButton4; // "tanári"
-    QToolButton *SpeedButton5; // "önértékelő"
-    QListWidget *FileListBox1;
-    QListView *ListBox1;
-    QLabel *Label1; // "a kijelölt rekord"
-    QToolButton *SpeedButton1; // move up
-    QToolButton *SpeedButton2; // move down
-    QLabel *Label2; // "mozgatása"
-    QPushButton *BitBtn2; // "rendezd betűrendbe !"
-    QPushButton *BitBtn5; // "töröld a kijelölt rekordot !"
-    QPushButton *BitBtn4; // "Rendben"
-    QPushButton *BitBtn1; // "Mégse"
-    QPushButton *BitBtn7; // "&Súgó"
-    FlashPanel *Panel2;
-    QTimer *Timer1;
+    QToolButton *SpeedButton3 = nullptr; // "szülői"
+    QToolButton *SpeedButton4 = nullptr; // "tanári"
+    QToolButton *SpeedButton5 = nullptr; // "önértékelő"
+    QListWidget *FileListBox1 = nullptr;
+    QListView *ListBox1 = nullptr;
+    QLabel *Label1 = nullptr; // "a kijelölt rekord"
+    QToolButton *SpeedButton1 = nullptr; // move up
+    QToolButton *SpeedButton2 = nullptr; // move down
+    QLabel *Label2 = nullptr; // "mozgatása"
+    QPushButton *BitBtn2 = nullptr; // "rendezd betűrendbe !"
+    QPushButton *BitBtn5 = nullptr; // "töröld a kijelölt rekordot !"
+    QPushButton *BitBtn4 = nullptr; // "Rendben"
+    QPushButton *BitBtn1 = nullptr; // "Mégse"
+    QPushButton *BitBtn7 = nullptr; // "&Súgó"
+    FlashPanel *Panel2 = nullptr;
+    QTimer *Timer1 = nullptr;
 
     static const QString FirstLineWarning;
 
@@ -70,6 +70,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The controls: made just after the main window has first been shown, or when first needed.
+    void buildControls();
     // Step 5: the move and delete buttons by the selected index; flash tells whether the
     // header warning may show (when the user chose a line).
     void updateButtons(bool flash);
