@@ -156,6 +156,10 @@ TMainForm::TMainForm(CaseRecord &record, QWidget *parent) : QMainWindow(parent),
     setWindowTitle(MainCaption);
     resize(1024, 720);
 
+    // The menus first: they need no fonts, which are still being loaded at this point.
+    buildMenus();
+    buildHtmlPopup();
+
     auto *central = new QWidget(this);
     auto *stack = new QStackedLayout(central);
     stack->setStackingMode(QStackedLayout::StackAll);
@@ -170,9 +174,6 @@ TMainForm::TMainForm(CaseRecord &record, QWidget *parent) : QMainWindow(parent),
         stack->insertWidget(0, Panel1);
         Panel1->hide();
     });
-
-    buildMenus();
-    buildHtmlPopup();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
