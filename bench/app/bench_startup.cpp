@@ -4,39 +4,20 @@
 // (MOTRA_EXIT_WHEN_SHOWN). Prints the medians and their ratio.
 // Usage: bench_startup [RUNS]   (default 21). Without DISPLAY it starts its own Xvfb.
 // Goal: program / bare <= 1.25.
+#include "BenchSupport.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(it.filePath());
-        if (it.fileInfo().isDir() ? !QDir().mkpath(target) : !QFile::copy(it.filePath(), target))
-            return false;
-    }
-    return true;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Wall time of one start, in milliseconds, or -1 when it failed.
 double timeStart(const QString &program, const QProcessEnvironment &environment)
@@ -90,7 +71,7 @@ int main(int argc, char *argv[])
     QTemporaryDir root;
     const QString demo
         = QDir(qEnvironmentVariable("MOTRA_DEMO_DIR", QStringLiteral(MOTRA_DEMO_DIR_DEFAULT))).absolutePath();
-    if (!root.isValid() || !copyTree(demo, root.path())) {
+    if (!root.isValid() || !BenchSupport::copyTree(demo, root.path())) {
         std::fprintf(stderr, "bench_startup: cannot copy the demo installation from %s\n", qPrintable(demo));
         return 1;
     }
@@ -117,8 +98,8 @@ int main(int argc, char *argv[])
         xvfb.terminate();
         xvfb.waitForFinished(3000);
     }
-    const double b = median(bareMs);
-    const double m = median(motraMs);
+    const double b = BenchSupport::median(bareMs);
+    const double m = BenchSupport::median(motraMs);
     std::printf("bench_startup: %d alternating runs, %d cores\n", runs, QThread::idealThreadCount());
     std::printf("  bare Qt window to first paint:        median %.1f ms\n", b);
     std::printf("  motra to visible locked main window:  median %.1f ms\n", m);

@@ -2,6 +2,7 @@
 // it: in the record list alone, and through the window with its list view on screen.
 // Usage: bench_statmaintenance [RECORD_COUNT] [RUNS]   (default 20000 records, 7 runs)
 
+#include "BenchSupport.h"
 #include "case/FixedPaths.h"
 #include "case/HostPath.h"
 #include "case/Questionnaire.h"
@@ -19,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -43,17 +43,12 @@ QString studyFile(int records)
             + QString::number(6 + i % 13);
         for (int slot = 1; slot <= slotCount; ++slot) {
             text += QLatin1Char('\t');
-            text += slot > slotCount - 30 ? QString::number(30 + random.bounded(70)) : QString::number(random.bounded(4));
+            text += slot > slotCount - 30 ? QString::number(30 + random.bounded(70))
+                                          : QString::number(random.bounded(4));
         }
         text += QStringLiteral("\r\n");
     }
     return text;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace
@@ -115,14 +110,14 @@ int main(int argc, char *argv[])
         }
     }
 
-    const double core = median(load) + median(sort);
+    const double core = BenchSupport::median(load) + BenchSupport::median(sort);
     report << "medians of " << runs << " runs:\n";
-    report << "  load:                 " << median(load) << " ms\n";
-    report << "  sort:                 " << median(sort) << " ms\n";
+    report << "  load:                 " << BenchSupport::median(load) << " ms\n";
+    report << "  sort:                 " << BenchSupport::median(sort) << " ms\n";
     report << "  load + sort:          " << core << " ms, ratio to the " << GoalMs << " ms goal: " << core / GoalMs
            << "\n";
-    report << "  in the window:        " << median(window) << " ms, ratio to the goal: " << median(window) / GoalMs
-           << "\n";
+    report << "  in the window:        " << BenchSupport::median(window)
+           << " ms, ratio to the goal: " << BenchSupport::median(window) / GoalMs << "\n";
     report << "goal: ratio <= 1\n";
     return 0;
 }

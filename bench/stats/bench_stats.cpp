@@ -4,6 +4,7 @@
 // Usage: bench_stats [FILE_COUNT [RUNS]]   (defaults 10000 and 7)
 // Goals: one thread within 3x of cat, every core faster than one thread.
 
+#include "BenchSupport.h"
 #include "case/CaseFile.h"
 #include "case/CaseRecord.h"
 #include "case/FixedPaths.h"
@@ -13,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -21,23 +21,9 @@
 #include <QTextStream>
 #include <QThread>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(it.filePath());
-        if (it.fileInfo().isDir() ? !QDir().mkpath(target) : !QFile::copy(it.filePath(), target))
-            return false;
-    }
-    return true;
-}
 
 void fillRecord(CaseRecord &record, int seed)
 {
@@ -76,7 +62,7 @@ int main(int argc, char *argv[])
         root.setAutoRemove(false);
     const QString demo
         = QDir(qEnvironmentVariable("MOTRA_DEMO_DIR", QStringLiteral(MOTRA_DEMO_DIR_DEFAULT))).absolutePath();
-    if (!root.isValid() || !copyTree(demo, root.path())) {
+    if (!root.isValid() || !BenchSupport::copyTree(demo, root.path())) {
         report << "cannot copy the demo installation from " << demo << "\n";
         return 1;
     }
@@ -157,18 +143,14 @@ int main(int argc, char *argv[])
         }
     }
 
-    const auto median = [](std::vector<double> values) {
-        std::sort(values.begin(), values.end());
-        return values[values.size() / 2];
-    };
-    const double cat = median(contenders[0].ms);
-    const double single = median(contenders[1].ms);
-    const double all = median(contenders[2].ms);
+    const double cat = BenchSupport::median(contenders[0].ms);
+    const double single = BenchSupport::median(contenders[1].ms);
+    const double all = BenchSupport::median(contenders[2].ms);
     report << "files: " << paths.size() << ", runs: " << runs << ", cores: " << QThread::idealThreadCount() << "\n";
     for (const Contender &contender : contenders)
         report << qSetFieldWidth(28) << Qt::left << contender.label << qSetFieldWidth(0) << " median "
-               << QString::number(median(contender.ms), 'f', 0) << " ms, "
-               << qRound(paths.size() * 1000.0 / median(contender.ms)) << " files/s\n";
+               << QString::number(BenchSupport::median(contender.ms), 'f', 0) << " ms, "
+               << qRound(paths.size() * 1000.0 / BenchSupport::median(contender.ms)) << " files/s\n";
     report << "stats on 1 thread / cat:   " << QString::number(single / cat, 'f', 2) << " (goal <= 3)\n";
     report << "stats on all cores / cat:  " << QString::number(all / cat, 'f', 2)
            << " (goal below the 1-thread ratio)\n";
